@@ -1,0 +1,52 @@
+# The front door: `make run` and `make test` are all a fresh Debian 12
+# machine needs; both install what is missing first.
+NATIVE  := build/native
+WINDOWS := build/windows
+BENCH   := build/bench
+JOBS    ?= 2
+PAKBUILD := $(CURDIR)/$(NATIVE)/bin/pakbuild
+# The tests' Wine prefix is thrown away with the build folder.
+export TINTSCOPE_WINEPREFIX ?= $(CURDIR)/$(WINDOWS)/wineprefix
+
+.PHONY: all deps native windows test test-native test-windows run dist bench clean
+
+all: windows
+
+deps:
+	@tools/install-deps
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build $(NATIVE) -j$(JOBS)
+
+windows: native
+	cmake --preset windows -DPAKBUILD=$(PAKBUILD) >/dev/null
+	cmake --build $(WINDOWS) -j$(JOBS)
+
+test: windows
+	$(MAKE) --no-print-directory test-native test-windows
+
+test-native:
+	cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
+
+test-windows:
+	WINEPREFIX=$(TINTSCOPE_WINEPREFIX) tools/wine-prefix
+	tools/with-xvfb ctest --test-dir $(WINDOWS) --output-on-failure
+
+dist: windows
+	rm -rf dist && mkdir -p dist
+	cp $(WINDOWS)/bin/tintscope.exe dist/
+	if [ -f $(WINDOWS)/bin/data.pak ]; then cp $(WINDOWS)/bin/data.pak dist/; fi
+	if [ -d $(WINDOWS)/bin/languages ]; then cp -r $(WINDOWS)/bin/languages dist/; fi
+
+# The program keeps its settings in a prefix of its own across runs.
+run: dist
+	TINTSCOPE_WINEPREFIX=$(CURDIR)/build/wineprefix tools/wine-run dist/tintscope.exe
+
+bench: deps
+	cmake --preset bench >/dev/null
+	cmake --build $(BENCH) -j$(JOBS)
+	tools/run-benchmarks $(BENCH)/bin
+
+clean:
+	rm -rf build dist

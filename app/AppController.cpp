@@ -1,0 +1,29 @@
+#include "AppController.h"
+#include "Application.h"
+#include "Settings.h"
+#include "SettingsKeys.h"
+
+namespace {
+AppController* g_controller = nullptr;
+} // namespace
+
+AppController::AppController()
+{
+    if (!g_controller)
+        g_controller = this;
+    // The settings come first: everything after them reads a setting.
+    m_settings = std::make_unique<Settings>(String(SettingsKeys::FileName), Application::instance()->applicationName());
+    m_settings->applySchema(defaultSettingsSchema());
+    // FIXME: load the language, build the picker model and the main window
+    // here as those parts of the program arrive.
+}
+
+AppController::~AppController()
+{
+    // The settings go last and write the file as they go.
+    m_settings.reset();
+    if (g_controller == this)
+        g_controller = nullptr;
+}
+
+AppController* AppController::instance() { return g_controller; }

@@ -1,0 +1,143 @@
+#include "EventDispatcher.h"
+#include "Application.h"
+#include "EventReceiver.h"
+#include "platform/MessageLoop.h"
+
+#include <algorithm>
+
+namespace {
+EventDispatcher* g_dispatcher = nullptr;
+} // namespace
+
+EventDispatcher::Window::Window(EventDispatcher& dispatcher)
+    : HiddenWindow(String(kWindowClass)), m_dispatcher(dispatcher)
+{
+}
+
+bool EventDispatcher::Window::handleMessage(platform::MessageRecord& record)
+{
+    if (record.message != kPostedEventMessage)
+        return false;
+    m_dispatcher.deliver(record.lParam);
+    record.result = 0;
+    return true;
+}
+
+EventDispatcher::EventDispatcher()
+    : m_ownerThread(platform::currentThreadId()), m_oleInitialised(platform::initialiseOle()), m_window(*this)
+{
+    if (!g_dispatcher)
+        g_dispatcher = this;
+}
+
+EventDispatcher::~EventDispatcher()
+{
+    if (g_dispatcher == this)
+        g_dispatcher = nullptr;
+    // Events still queued are destroyed undelivered with the queue; their
+    // messages die with the window.
+    m_queue.clear();
+    if (m_oleInitialised)
+        platform::uninitialiseOle();
+}
+
+EventDispatcher* EventDispatcher::instance() { return g_dispatcher; }
+
+void EventDispatcher::addReceiver(EventReceiver* receiver) { m_receivers.push_back(receiver); }
+
+void EventDispatcher::removeReceiver(EventReceiver* receiver)
+{
+    const auto found = std::find(m_receivers.begin(), m_receivers.end(), receiver);
+    if (found != m_receivers.end())
+        m_receivers.erase(found);
+}
+
+bool EventDispatcher::isReceiver(const EventReceiver* receiver) const
+{
+    return receiver && std::find(m_receivers.begin(), m_receivers.end(), receiver) != m_receivers.end();
+}
+
+bool EventDispatcher::postEvent(EventReceiver* receiver, std::unique_ptr<Event> event)
+{
+    m_queue.push_back({std::move(event), receiver});
+    auto* posted = &m_queue.back();
+    if (!platform::postMessage(windowHandle(), kPostedEventMessage, 0, reinterpret_cast<intptr_t>(posted))) {
+        m_queue.pop_back();
+        return false;
+    }
+    return true;
+}
+
+bool EventDispatcher::sendEvent(EventReceiver* receiver, Event& event)
+{
+    if (!isReceiver(receiver) || receiver->isBlocked())
+        return false;
+    return receiver->handleEvent(event);
+}
+
+void EventDispatcher::deliver(intptr_t postedEvent)
+{
+    // The message could come from anywhere (any process may post to a
+    // window), so only pointers this queue handed out are trusted.
+    const auto* wanted = reinterpret_cast<const PostedEvent*>(postedEvent);
+    const auto found = std::find_if(m_queue.begin(), m_queue.end(), [&](const PostedEvent& p) { return &p == wanted; });
+    if (found == m_queue.end())
+        return;
+    // Unlink before handling: the handler may post, send or run a nested
+    // loop, and the event must be destroyed whatever happens.
+    std::list<PostedEvent> taken;
+    taken.splice(taken.begin(), m_queue, found);
+    PostedEvent& posted = taken.front();
+    if (isReceiver(posted.receiver) && !posted.receiver->isBlocked())
+        posted.receiver->handleEvent(*posted.event);
+}
+
+int EventDispatcher::exec(LoopFrame& frame)
+{
+    frame.running = true;
+    frame.quit = false;
+    frame.result = 0;
+    m_activeFrames.push_back(&frame);
+    do {
+        platform::Message message;
+        switch (platform::waitMessage(message)) {
+        case platform::WaitResult::Error:
+            continue;
+        case platform::WaitResult::Quit:
+            // A quit request from the system (or one that outlived a loop
+            // of the system) ends every loop, as quit() does.
+            for (LoopFrame* active : m_activeFrames) {
+                active->result = 0;
+                active->quit = true;
+            }
+            break;
+        case platform::WaitResult::Message:
+            if (message.message == kPostedEventMessage && message.window == windowHandle())
+                deliver(message.lParam);
+            else
+                platform::dispatchMessage(message);
+            break;
+        }
+    } while (!frame.quit);
+    frame.running = false;
+    frame.quit = false;
+    m_activeFrames.erase(std::find(m_activeFrames.begin(), m_activeFrames.end(), &frame));
+    if (m_activeFrames.empty())
+        platform::discardPendingQuit();
+    return frame.result;
+}
+
+void EventDispatcher::exit(LoopFrame& frame, int result)
+{
+    frame.result = result;
+    frame.quit = true;
+}
+
+void EventDispatcher::quitAll()
+{
+    for (LoopFrame* frame : m_activeFrames) {
+        frame->result = 0;
+        frame->quit = true;
+    }
+    platform::postQuitMessage(0);
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The main thread's event service: the live receivers, the queue of posted
+// events, and the message loops (the main one and nested ones for popup
+// menus and modal windows).
+//
+// Posted events are owned by the dispatcher until delivered or dropped; a
+// sent event stays the caller's.
+
+#include "Event.h"
+#include "platform/HiddenWindow.h"
+
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <vector>
+
+class EventReceiver;
+
+// The message that carries a posted event to the dispatcher's window.
+inline constexpr uint32_t kPostedEventMessage = 0xC400;
+
+struct LoopFrame {
+    bool running = false;
+    bool quit = false;
+    int32_t result = 0;
+};
+
+class EventDispatcher {
+public:
+    static constexpr char16_t kWindowClass[] = u"DE488461-975A-4c0c-B8BC-FAADED591024";
+
+    EventDispatcher();
+    ~EventDispatcher();
+
+    EventDispatcher(const EventDispatcher&) = delete;
+    EventDispatcher& operator=(const EventDispatcher&) = delete;
+
+    // The process-wide dispatcher (the first one created), or nullptr.
+    static EventDispatcher* instance();
+
+    void addReceiver(EventReceiver* receiver);
+    void removeReceiver(EventReceiver* receiver);
+    bool isReceiver(const EventReceiver* receiver) const;
+    size_t receiverCount() const { return m_receivers.size(); }
+
+    // Queues the event for delivery in a later turn of the loop, after the
+    // messages already queued. Returns false (and destroys the event) when
+    // the system refuses the message.
+    bool postEvent(EventReceiver* receiver, std::unique_ptr<Event> event);
+    // Delivers at once; false when not handled, not alive or blocked.
+    bool sendEvent(EventReceiver* receiver, Event& event);
+    size_t pendingEventCount() const { return m_queue.size(); }
+
+    // Runs a loop until the frame's quit flag is set; returns its result.
+    int exec(LoopFrame& frame);
+    // Ends one loop with a result.
+    void exit(LoopFrame& frame, int result);
+    // Ends every running loop with result 0, then asks the thread to quit.
+    void quitAll();
+
+    LoopFrame& mainFrame() { return m_mainFrame; }
+    NativeHandle windowHandle() const { return m_window.handle(); }
+
+private:
+    struct PostedEvent {
+        std::unique_ptr<Event> event;
+        EventReceiver* receiver;
+    };
+
+    // The invisible window that posted events travel through. Its procedure
+    // delivers them too, for loops of the system (window moves, system
+    // menus) that dispatch the message themselves.
+    class Window : public platform::HiddenWindow {
+    public:
+        explicit Window(EventDispatcher& dispatcher);
+        bool handleMessage(platform::MessageRecord& record) override;
+
+    private:
+        EventDispatcher& m_dispatcher;
+    };
+
+    void deliver(intptr_t postedEvent);
+
+    uint32_t m_ownerThread;
+    bool m_oleInitialised;
+    std::vector<EventReceiver*> m_receivers;
+    std::list<PostedEvent> m_queue;
+    LoopFrame m_mainFrame;
+    std::vector<LoopFrame*> m_activeFrames;
+    Window m_window;
+};

@@ -1,0 +1,284 @@
+#include "Settings.h"
+
+#include "SettingsKeys.h"
+#include "platform/FileSystem.h"
+#include "platform/Monitors.h"
+#include "xml/XmlDocument.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr StringView kGroupsElement = u"groups";
+constexpr StringView kGroupElement = u"group";
+constexpr StringView kItemElement = u"item";
+constexpr StringView kNameAttribute = u"name";
+constexpr StringView kValueAttribute = u"value";
+constexpr int kIndentWidth = 4;
+
+// The program's own file is well under a kilobyte. Anything beyond this is
+// damaged or not a settings file at all and is treated as unreadable rather
+// than parsed into memory.
+constexpr uint64_t kMaxFileBytes = uint64_t(4) << 20;
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+// The store only ever writes valid UTF-8, so anything else is damage.
+bool isValidUtf8(const platform::Bytes& bytes)
+{
+    const size_t n = bytes.size();
+    size_t i = 0;
+    while (i < n) {
+        const uint8_t lead = bytes[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        size_t extra = 0;
+        uint32_t cp = 0, minimum = 0;
+        if ((lead & 0xE0) == 0xC0)
+            extra = 1, cp = lead & 0x1Fu, minimum = 0x80;
+        else if ((lead & 0xF0) == 0xE0)
+            extra = 2, cp = lead & 0x0Fu, minimum = 0x800;
+        else if ((lead & 0xF8) == 0xF0)
+            extra = 3, cp = lead & 0x07u, minimum = 0x10000;
+        else
+            return false;
+        if (n - i <= extra)
+            return false;
+        for (size_t j = 1; j <= extra; ++j) {
+            if ((bytes[i + j] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (bytes[i + j] & 0x3Fu);
+        }
+        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
+struct SplitKey {
+    StringView group;
+    StringView item;
+};
+
+// The group is everything before the last "/", the item everything after.
+SplitKey splitKey(StringView key)
+{
+    const size_t cut = key.rfind(u'/');
+    if (cut == StringView::npos)
+        return {StringView(), key};
+    return {key.substr(0, cut), key.substr(cut + 1)};
+}
+
+String geometryKey(StringView name, StringView suffix)
+{
+    String key(SettingsKeys::WindowPrefix);
+    key.append(name);
+    key.append(suffix);
+    return key;
+}
+
+// Containment computed in 64 bits: stored positions and sizes come from a
+// file and may be anything, so x + width must not overflow.
+bool fitsInside(int64_t left, int64_t top, int64_t width, int64_t height, const Rect& area)
+{
+    return left >= area.left() && top >= area.top() && left + width <= int64_t(area.x) + area.width
+        && top + height <= int64_t(area.y) + area.height;
+}
+
+int32_t clampToInt32(int64_t value)
+{
+    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+} // namespace
+
+Settings::Settings(String fileName, String applicationName)
+    : Settings(std::move(fileName), applicationName, defaultFolder(applicationName))
+{
+}
+
+Settings::Settings(String fileName, String applicationName, String folder)
+    : m_fileName(std::move(fileName))
+    , m_applicationName(std::move(applicationName))
+    , m_folder(std::move(folder))
+    , m_filePath(platform::joinPath(m_folder, m_fileName))
+{
+    load();
+}
+
+Settings::~Settings() { save(); }
+
+String Settings::defaultFolder(StringView applicationName)
+{
+    return platform::joinPath(platform::appDataFolder(), applicationName);
+}
+
+const SettingsEntry* Settings::find(StringView key) const
+{
+    for (const SettingsEntry& entry : m_entries) {
+        if (entry.key == key)
+            return &entry;
+    }
+    return nullptr;
+}
+
+Variant Settings::get(StringView key, const Variant& defaultValue) const
+{
+    const SettingsEntry* entry = find(key);
+    return entry ? entry->value : defaultValue;
+}
+
+void Settings::set(StringView key, Variant value)
+{
+    for (SettingsEntry& entry : m_entries) {
+        if (entry.key == key) {
+            entry.value = std::move(value);
+            return;
+        }
+    }
+}
+
+bool Settings::contains(StringView key) const { return find(key) != nullptr; }
+
+bool Settings::load()
+{
+    m_entries.clear();
+
+    if (platform::pathKind(m_filePath) != platform::PathKind::File) {
+        // First start (or the file was removed): make room for the file so
+        // that the defaults can be written; there is nothing to read.
+        if (platform::pathKind(m_folder) != platform::PathKind::Folder && !platform::createFolders(m_folder))
+            return false;
+        return platform::writeFile(m_filePath, {});
+    }
+
+    const auto bytes = platform::readFile(m_filePath, kMaxFileBytes);
+    if (!bytes || !isValidUtf8(*bytes))
+        return false;
+    XmlDocument document;
+    if (!document.parseBytes(*bytes, int(TextEncoding::Utf8)))
+        return false;
+    const XmlElement* groups = document.element(kGroupsElement);
+    if (!groups)
+        return true;
+
+    // Duplicates are kept as they are; applySchema decides what they mean.
+    for (const auto& group : groups->children()) {
+        if (group->name() != kGroupElement)
+            continue;
+        const String groupName = group->attribute(kNameAttribute);
+        for (const auto& item : group->children()) {
+            if (item->name() != kItemElement)
+                continue;
+            String key = groupName;
+            key.push_back(u'/');
+            key.append(item->attribute(kNameAttribute));
+            m_entries.push_back({std::move(key), Variant(item->attribute(kValueAttribute)), String()});
+        }
+    }
+    return true;
+}
+
+bool Settings::save() const
+{
+    XmlDocument document;
+    XmlElement* groups = document.root().appendChild(String(kGroupsElement));
+    XmlElement* group = nullptr;
+    for (const SettingsEntry& entry : m_entries) {
+        const SplitKey split = splitKey(entry.key);
+        // A new group starts whenever the group name changes, so entries of
+        // one group separated by another give two elements of that name.
+        if (!group || group->attribute(kNameAttribute) != split.group) {
+            group = groups->appendChild(String(kGroupElement));
+            group->setAttribute(kNameAttribute, split.group);
+        }
+        XmlElement* item = group->appendChild(String(kItemElement));
+        item->setAttribute(kNameAttribute, split.item);
+        item->setAttribute(kValueAttribute, entry.value.toText());
+    }
+
+    // Nothing when a value cannot be written so that it reads back (both
+    // quote kinds in one value); the previous file then stays.
+    const auto bytes = document.serialize(kIndentWidth);
+    if (!bytes)
+        return false;
+    // The folder may have been removed while the program ran.
+    if (platform::pathKind(m_folder) != platform::PathKind::Folder && !platform::createFolders(m_folder))
+        return false;
+    return platform::replaceFile(m_filePath, *bytes);
+}
+
+void Settings::applySchema(const SettingsSchema& schema)
+{
+    const auto& pairs = schema.pairs();
+    const bool matches = m_entries.size() == pairs.size()
+        && std::all_of(pairs.begin(), pairs.end(), [this](const SettingsSchema::Pair& pair) { return contains(pair.key); });
+    if (matches)
+        return;
+
+    m_entries.clear();
+    m_entries.reserve(pairs.size());
+    for (const SettingsSchema::Pair& pair : pairs)
+        m_entries.push_back({pair.key, pair.defaultValue, String()});
+    save();
+}
+
+void Settings::saveWindowGeometry(const GeometryWindow& window, StringView name)
+{
+    // A minimised window sits far outside the desktop; its rectangle is not
+    // a place to come back to.
+    const Rect rect = window.outerRect();
+    if (!platform::virtualDesktopRect().contains(rect.topLeft()))
+        return;
+    set(geometryKey(name, SettingsKeys::LeftSuffix), rect.x);
+    set(geometryKey(name, SettingsKeys::TopSuffix), rect.y);
+    set(geometryKey(name, SettingsKeys::WidthSuffix), rect.width);
+    set(geometryKey(name, SettingsKeys::HeightSuffix), rect.height);
+}
+
+void Settings::restoreWindowGeometry(GeometryWindow& window, StringView name) const
+{
+    const Rect current = window.outerRect();
+    const Size minimum = window.minimumSize();
+    const Rect workArea = platform::primaryWorkArea();
+    const Rect desktop = platform::virtualDesktopRect();
+    const std::vector<Rect> monitors = platform::monitorRects();
+
+    // A damaged file could ask for a window of two billion pixels; no real
+    // window was ever larger than the desktop, so cap there, and never go
+    // below the window's own minimum.
+    auto restoredExtent = [](int32_t stored, int32_t desktopExtent, int32_t workExtent, int32_t minimumExtent) {
+        int32_t extent = stored;
+        const int32_t cap = std::max(desktopExtent, workExtent);
+        if (cap > 0)
+            extent = std::min(extent, cap);
+        return std::max({extent, minimumExtent, int32_t(1)});
+    };
+    const int32_t width = restoredExtent(get(geometryKey(name, SettingsKeys::WidthSuffix), current.width).toInt32(),
+                                         desktop.width, workArea.width, minimum.width);
+    const int32_t height = restoredExtent(get(geometryKey(name, SettingsKeys::HeightSuffix), current.height).toInt32(),
+                                          desktop.height, workArea.height, minimum.height);
+    window.resize({width, height});
+
+    const int32_t top = get(geometryKey(name, SettingsKeys::TopSuffix), current.y).toInt32();
+    const int32_t left = get(geometryKey(name, SettingsKeys::LeftSuffix), current.x).toInt32();
+
+    // The stored place is kept when the window fits the primary work area,
+    // or wholly lies on another attached monitor (one away from the primary
+    // work area, whose task bar the work area already leaves out).
+    bool keep = fitsInside(left, top, width, height, workArea);
+    for (const Rect& monitor : monitors) {
+        if (keep)
+            break;
+        keep = monitor.intersected(workArea).isEmpty() && fitsInside(left, top, width, height, monitor);
+    }
+    if (keep) {
+        window.move({left, top});
+        return;
+    }
+    window.move({clampToInt32(int64_t(workArea.x) + (int64_t(workArea.width) - width) / 2),
+                 clampToInt32(int64_t(workArea.y) + (int64_t(workArea.height) - height) / 2)});
+}

@@ -1,0 +1,11 @@
+#pragma once
+// One entry of the settings store: a key such as "general/language", its
+// value and a comment (kept for the file format; always empty here).
+
+#include "Variant.h"
+
+struct SettingsEntry {
+    String key;
+    Variant value;
+    String comment;
+};

@@ -1,0 +1,16 @@
+#include "StartupChecks.h"
+#include "Application.h"
+#include "Package.h"
+
+bool isSupportedSystem(std::optional<platform::OsVersion> version)
+{
+    if (!version)
+        return false;
+    return version->major > 5 || (version->major == 5 && version->minor >= 1);
+}
+
+bool openStartupResources(Application& application)
+{
+    // FIXME: load the "default" style set here once style sets exist.
+    return openPackage(application, u"data");
+}

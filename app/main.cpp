@@ -1,0 +1,43 @@
+// The program entry: start-up checks, the main loop, and teardown.
+#include "AppController.h"
+#include "Application.h"
+#include "InstanceGuard.h"
+#include "InstanceWindow.h"
+#include "ProductInfo.h"
+#include "StartupChecks.h"
+#include "platform/SystemInfo.h"
+
+#include <memory>
+
+namespace {
+
+constexpr int kRefused = -1;
+
+int applicationMain()
+{
+    auto application = std::make_unique<Application>(String(kProductName), String(kProductVersion));
+    application->setOrganisationName(String(kOrganisationName));
+    application->setOrganisationDomain(String(kOrganisationDomain));
+    application->setHomePageUrl(String(kHomePageUrl));
+
+    if (!isSupportedSystem(platform::osVersion()))
+        return kRefused;
+
+    if (application->instanceGuard().state() == InstanceGuard::State::AnotherRunning) {
+        InstanceWindow::notifyRunningCopy(application->instanceName(), application->instanceWindowHandle());
+        return kRefused;
+    }
+
+    if (!openStartupResources(*application))
+        return kRefused;
+
+    auto controller = std::make_unique<AppController>();
+    const int result = application->run();
+    controller.reset();
+    application.reset();
+    return result;
+}
+
+} // namespace
+
+int main() { return applicationMain(); }

@@ -1,0 +1,30 @@
+# A layer is a folder whose .cpp files form one static library that links
+# only the layers below it, so a dependency pointing upward fails to build.
+function(tintscope_layer target)
+    cmake_parse_arguments(LAYER "" "" "SOURCES;EXCLUDE;DEPENDS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${LAYER_SOURCES})
+    foreach(excluded ${LAYER_EXCLUDE})
+        list(FILTER sources EXCLUDE REGEX "/${excluded}$")
+    endforeach()
+    if(sources)
+        add_library(${target} STATIC ${sources})
+        target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${target} PUBLIC ${LAYER_DEPENDS})
+    else()
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${target} INTERFACE ${LAYER_DEPENDS})
+    endif()
+endfunction()
+
+# One GoogleTest executable per test folder, run as one CTest test (under
+# Wine through the cross-compiling emulator in the Windows build).
+function(tintscope_test_suite target folder)
+    file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(${target} ${sources})
+    target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+    add_test(NAME ${target} COMMAND ${target} --gtest_brief=1)
+endfunction()

@@ -1,0 +1,21 @@
+#pragma once
+// Facts about the running system.
+
+#include "Text.h"
+
+#include <optional>
+
+namespace platform {
+
+struct OsVersion {
+    unsigned major = 0;
+    unsigned minor = 0;
+};
+
+// Nothing when the system does not say.
+std::optional<OsVersion> osVersion();
+
+// The process command line as the system gives it.
+String processCommandLine();
+
+} // namespace platform

@@ -1,0 +1,123 @@
+// File system for the headless build, on the C++ standard library. Paths
+// are UTF-16 in the program and UTF-8 on disk.
+#include "platform/FileSystem.h"
+#include "platform/Locale.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+namespace {
+
+fs::path nativePath(StringView path) { return fs::path(toUtf8(path)); }
+
+bool writeAll(const fs::path& path, const Bytes& bytes)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = std::fflush(file) == 0 && ok;
+    ok = ::fsync(fileno(file)) == 0 && ok;
+    return std::fclose(file) == 0 && ok;
+}
+
+} // namespace
+
+char16_t pathSeparator() { return u'/'; }
+
+PathKind pathKind(StringView path)
+{
+    std::error_code error;
+    const auto status = fs::status(nativePath(path), error);
+    if (error || !fs::exists(status))
+        return PathKind::Missing;
+    return fs::is_directory(status) ? PathKind::Folder : PathKind::File;
+}
+
+std::optional<Bytes> readFile(StringView path, uint64_t maxBytes)
+{
+    if (pathKind(path) != PathKind::File)
+        return std::nullopt;
+    std::ifstream in(nativePath(path), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    Bytes bytes;
+    uint8_t block[65536];
+    while (in) {
+        in.read(reinterpret_cast<char*>(block), sizeof block);
+        const auto got = size_t(in.gcount());
+        if (bytes.size() + got > maxBytes)
+            return std::nullopt;
+        bytes.insert(bytes.end(), block, block + got);
+    }
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+bool writeFile(StringView path, const Bytes& bytes) { return writeAll(nativePath(path), bytes); }
+
+bool replaceFile(StringView path, const Bytes& bytes)
+{
+    const fs::path target = nativePath(path);
+    fs::path temporary = target;
+    temporary += ".tmp";
+    if (!writeAll(temporary, bytes)) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return false;
+    }
+    std::error_code error;
+    fs::rename(temporary, target, error);
+    if (error)
+        fs::remove(temporary, error);
+    return !error;
+}
+
+bool createFolders(StringView path)
+{
+    std::error_code error;
+    fs::create_directories(nativePath(path), error);
+    return pathKind(path) == PathKind::Folder;
+}
+
+std::vector<String> listFiles(StringView folder, StringView extension)
+{
+    std::vector<String> names;
+    std::error_code error;
+    const String wanted = u"." + toLower(extension);
+    for (fs::directory_iterator it(nativePath(folder), error), end; !error && it != end; it.increment(error)) {
+        if (!it->is_regular_file(error))
+            continue;
+        const String name = fromUtf8(it->path().filename().string());
+        if (toLower(name).size() > wanted.size() && endsWith(toLower(name), wanted))
+            names.push_back(name);
+    }
+    return names;
+}
+
+String appDataFolder()
+{
+    // XDG's per-user data folder stands in for the roaming application data.
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return fromUtf8(xdg);
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return fromUtf8(std::string(home) + "/.local/share");
+    return fromUtf8(fs::temp_directory_path().string());
+}
+
+String executablePath()
+{
+    std::error_code error;
+    const auto path = fs::read_symlink("/proc/self/exe", error);
+    return error ? String() : fromUtf8(path.string());
+}
+
+} // namespace platform

@@ -1,0 +1,32 @@
+#include "HeadlessWindows.h"
+
+#include <algorithm>
+
+namespace platform {
+
+using headless::windowSystem;
+
+HiddenWindow::HiddenWindow(String className) : m_className(std::move(className))
+{
+    auto& system = windowSystem();
+    m_handle = reinterpret_cast<NativeHandle>(system.nextHandle++);
+    system.windows.push_back({this, m_handle, m_className});
+}
+
+HiddenWindow::~HiddenWindow()
+{
+    auto& windows = windowSystem().windows;
+    std::erase_if(windows, [this](const headless::WindowEntry& entry) { return entry.owner == this; });
+    // Messages still queued for the window are dropped with it.
+    std::erase_if(windowSystem().queue, [this](const Message& message) { return message.window == m_handle; });
+}
+
+HiddenWindow* HiddenWindow::owner(NativeHandle window)
+{
+    for (const auto& entry : windowSystem().windows)
+        if (entry.handle == window)
+            return entry.owner;
+    return nullptr;
+}
+
+} // namespace platform

@@ -1,0 +1,228 @@
+// Image files through GDI+: starting the library, decoding files and memory
+// blocks into 32-bit ARGB rows, and encoding rows by file type.
+#include "platform/ImageCodec.h"
+
+#include "platform/FileSystem.h"
+#include "platform/win32/ErrorModeGuard.h"
+#include "platform/win32/GdiplusObjects.h"
+#include "platform/win32/Wide.h"
+
+#include <cstring>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+int g_sessions = 0;
+ULONG_PTR g_token = 0;
+
+// {1d5be4b5-fa4a-452d-9cdd-5db35105e7eb}: the JPEG quality parameter.
+constexpr GUID jpegQualityParameter = {0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
+
+// An IStream over a movable global memory block holding a copy of the
+// bytes; the stream frees the block when released.
+class MemoryStream {
+public:
+    MemoryStream(const uint8_t* data, size_t size)
+    {
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+        if (!block)
+            return;
+        void* target = GlobalLock(block);
+        if (!target) {
+            GlobalFree(block);
+            return;
+        }
+        std::memcpy(target, data, size);
+        GlobalUnlock(block);
+        if (FAILED(CreateStreamOnHGlobal(block, TRUE, &m_stream))) {
+            m_stream = nullptr;
+            GlobalFree(block);
+        }
+    }
+    ~MemoryStream()
+    {
+        if (m_stream)
+            m_stream->Release();
+    }
+    MemoryStream(const MemoryStream&) = delete;
+    MemoryStream& operator=(const MemoryStream&) = delete;
+    IStream* get() const { return m_stream; }
+
+private:
+    IStream* m_stream = nullptr;
+};
+
+// Copies a decoded image's pixels into rows from the allocator, through a
+// 32-bit ARGB clone when the image has another pixel format.
+bool copyPixels(Gdiplus::GpImage* image, const PixelAllocator& allocate)
+{
+    namespace gp = win32::gp;
+    Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
+    if (gp::GdipGetImageType(image, &type) != Gdiplus::Ok || type != Gdiplus::ImageTypeBitmap)
+        return false;
+    UINT width = 0, height = 0;
+    if (gp::GdipGetImageWidth(image, &width) != Gdiplus::Ok || gp::GdipGetImageHeight(image, &height) != Gdiplus::Ok)
+        return false;
+    if (width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
+        return false;
+    Gdiplus::PixelFormat format = 0;
+    if (gp::GdipGetImagePixelFormat(image, &format) != Gdiplus::Ok)
+        return false;
+
+    auto* bitmap = static_cast<Gdiplus::GpBitmap*>(image);
+    win32::GpImagePtr clone;
+    if (format != PixelFormat32bppARGB) {
+        Gdiplus::GpBitmap* converted = nullptr;
+        if (gp::GdipCloneBitmapAreaI(0, 0, static_cast<INT>(width), static_cast<INT>(height), PixelFormat32bppARGB,
+                                     bitmap, &converted)
+            != Gdiplus::Ok)
+            return false;
+        clone.adopt(converted);
+        bitmap = converted;
+    }
+
+    const Gdiplus::GpRect area(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+    Gdiplus::BitmapData locked{};
+    if (gp::GdipBitmapLockBits(bitmap, &area, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &locked)
+        != Gdiplus::Ok)
+        return false;
+    const PixelRows rows = allocate(static_cast<int32_t>(width), static_cast<int32_t>(height));
+    const bool ok = rows.bits && rows.width == static_cast<int32_t>(width)
+                    && rows.height == static_cast<int32_t>(height) && rows.bitsPerPixel == 32;
+    if (ok) {
+        const auto* source = static_cast<const uint8_t*>(locked.Scan0);
+        for (UINT y = 0; y < height; ++y)
+            std::memcpy(rows.bits + static_cast<ptrdiff_t>(y) * rows.stride,
+                        source + static_cast<ptrdiff_t>(y) * locked.Stride, static_cast<size_t>(width) * 4);
+    }
+    gp::GdipBitmapUnlockBits(bitmap, &locked);
+    return ok;
+}
+
+const wchar_t* mimeTypeOf(ImageFileType type)
+{
+    switch (type) {
+    case ImageFileType::Bmp:
+        return L"image/bmp";
+    case ImageFileType::Jpeg:
+        return L"image/jpeg";
+    case ImageFileType::Png:
+        return L"image/png";
+    case ImageFileType::Tiff:
+        return L"image/tiff";
+    case ImageFileType::Gif:
+        return L"image/gif";
+    }
+    return L"";
+}
+
+bool findEncoder(const wchar_t* mimeType, CLSID& clsid)
+{
+    UINT count = 0, bytes = 0;
+    if (win32::gp::GdipGetImageEncodersSize(&count, &bytes) != Gdiplus::Ok || count == 0 || bytes == 0)
+        return false;
+    std::vector<uint8_t> buffer(bytes);
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    if (win32::gp::GdipGetImageEncoders(count, bytes, codecs) != Gdiplus::Ok)
+        return false;
+    for (UINT i = 0; i < count; ++i) {
+        if (codecs[i].MimeType && std::wcscmp(codecs[i].MimeType, mimeType) == 0) {
+            clsid = codecs[i].Clsid;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+namespace win32 {
+bool imagingLibraryStarted() { return g_sessions > 0; }
+} // namespace win32
+
+ImagingSession::ImagingSession()
+{
+    if (g_sessions == 0) {
+        Gdiplus::GdiplusStartupInput input;
+        if (Gdiplus::GdiplusStartup(&g_token, &input, nullptr) != Gdiplus::Ok)
+            return;
+    }
+    ++g_sessions;
+    m_active = true;
+}
+
+ImagingSession::~ImagingSession()
+{
+    if (m_active && --g_sessions == 0)
+        Gdiplus::GdiplusShutdown(g_token);
+}
+
+bool decodeImageFile(StringView path, const PixelAllocator& allocate)
+{
+    if (pathKind(path) != PathKind::File)
+        return false;
+    const ImagingSession session;
+    if (!session.isActive())
+        return false;
+    const win32::ErrorModeGuard quiet;
+    const String text(path);
+    Gdiplus::GpImage* loaded = nullptr;
+    if (win32::gp::GdipLoadImageFromFile(win32::wide(text), &loaded) != Gdiplus::Ok)
+        return false;
+    win32::GpImagePtr image;
+    image.adopt(loaded);
+    return copyPixels(image.get(), allocate);
+}
+
+bool decodeImage(const uint8_t* data, size_t size, const PixelAllocator& allocate)
+{
+    if (!data || size == 0)
+        return false;
+    const ImagingSession session;
+    if (!session.isActive())
+        return false;
+    // The image reads from the stream lazily: the stream must outlive it.
+    const MemoryStream stream(data, size);
+    if (!stream.get())
+        return false;
+    Gdiplus::GpImage* loaded = nullptr;
+    if (win32::gp::GdipLoadImageFromStream(stream.get(), &loaded) != Gdiplus::Ok)
+        return false;
+    win32::GpImagePtr image;
+    image.adopt(loaded);
+    return copyPixels(image.get(), allocate);
+}
+
+bool encodeImageFile(StringView path, ImageFileType type, const PixelRows& rows, PixelLayout layout)
+{
+    if (!rows.bits || rows.width <= 0 || rows.height <= 0)
+        return false;
+    const ImagingSession session;
+    if (!session.isActive())
+        return false;
+    CLSID encoder{};
+    if (!findEncoder(mimeTypeOf(type), encoder))
+        return false;
+    const win32::GpImagePtr bitmap =
+        win32::wrapRows(rows, layout != PixelLayout::Rgb24, layout == PixelLayout::PremultipliedArgb32);
+    if (!bitmap)
+        return false;
+
+    ULONG quality = 100;
+    Gdiplus::EncoderParameters parameters{};
+    parameters.Count = 1;
+    parameters.Parameter[0].Guid = jpegQualityParameter;
+    parameters.Parameter[0].NumberOfValues = 1;
+    parameters.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
+    parameters.Parameter[0].Value = &quality;
+
+    const win32::ErrorModeGuard quiet;
+    const String text(path);
+    return win32::gp::GdipSaveImageToFile(bitmap.get(), win32::wide(text), &encoder,
+                                          type == ImageFileType::Jpeg ? &parameters : nullptr)
+           == Gdiplus::Ok;
+}
+
+} // namespace platform

@@ -1,0 +1,22 @@
+#include "platform/SystemInfo.h"
+#include "Wide.h"
+
+#include <windows.h>
+
+namespace platform {
+
+std::optional<OsVersion> osVersion()
+{
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExW(&info))
+        return std::nullopt;
+#pragma GCC diagnostic pop
+    return OsVersion{info.dwMajorVersion, info.dwMinorVersion};
+}
+
+String processCommandLine() { return win32::fromWide(GetCommandLineW()); }
+
+} // namespace platform

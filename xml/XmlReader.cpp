@@ -1,0 +1,326 @@
+#include "xml/XmlReader.h"
+
+#include "xml/XmlElement.h"
+
+namespace {
+
+constexpr StringView kCommentOpen = u"<!--";
+constexpr StringView kCommentClose = u"-->";
+
+// Position just after the first "?>" that is not inside a comment, or npos.
+// Whatever precedes it (the declaration, the declared encoding) is ignored.
+size_t declarationEnd(StringView text)
+{
+    size_t i = 0;
+    while (i + 1 < text.size()) {
+        if (text.substr(i, kCommentOpen.size()) == kCommentOpen) {
+            const size_t close = text.find(kCommentClose, i + kCommentOpen.size());
+            if (close == StringView::npos)
+                return StringView::npos;
+            i = close + kCommentClose.size();
+            continue;
+        }
+        if (text[i] == u'?' && text[i + 1] == u'>')
+            return i + 2;
+        ++i;
+    }
+    return StringView::npos;
+}
+
+} // namespace
+
+bool XmlReader::isNameChar(char16_t c)
+{
+    return isLetterOrDigit(c) || c == u'-' || c == u'_' || c == u'.';
+}
+
+bool XmlReader::isElementName(StringView name)
+{
+    if (name.empty())
+        return false;
+    for (char16_t c : name) {
+        if (!isNameChar(c))
+            return false;
+    }
+    return true;
+}
+
+bool XmlReader::isAttributeName(StringView name)
+{
+    return isElementName(name) && isLetterOrDigit(name.front());
+}
+
+// Indexed by state number.
+const std::array<XmlReader::Handler, 11> XmlReader::s_handlers = {
+    &XmlReader::betweenTags,
+    &XmlReader::tagOpened,
+    &XmlReader::afterElementName,
+    &XmlReader::elementText,
+    &XmlReader::tagEnd,
+    &XmlReader::endTag,
+    &XmlReader::comment,
+    &XmlReader::inStartTag,
+    &XmlReader::attributeName,
+    &XmlReader::beforeValue,
+    &XmlReader::attributeValue,
+};
+
+bool XmlReader::read(StringView document, XmlElement& root)
+{
+    m_error.clear();
+    bool ok = false;
+    const size_t start = declarationEnd(document);
+    if (start == StringView::npos) {
+        m_error = u"missing declaration";
+    } else {
+        m_text = document;
+        m_pos = start;
+        m_open.assign(1, &root);
+        ok = run(s_handlers.data(), s_handlers.size());
+    }
+    // Nothing of this read may outlive it: the text and the root belong to
+    // the caller.
+    m_text = {};
+    m_pos = 0;
+    m_open.clear();
+    m_newElement.reset();
+    m_name.clear();
+    m_attributeName.clear();
+    return ok;
+}
+
+bool XmlReader::run(const Handler* table, size_t count)
+{
+    if (!table || count == 0) {
+        m_error = u"unknown error";
+        return false;
+    }
+    int state = 0;
+    for (;;) {
+        if (state < 0 || size_t(state) >= count) {
+            m_error = u"command not found";
+            return false;
+        }
+        const Handler handler = table[state];
+        if (!handler) {
+            m_error = u"unknown error";
+            return false;
+        }
+        const Step step = (this->*handler)();
+        switch (step.kind) {
+        case StepKind::Done:
+            return true;
+        case StepKind::Fail:
+            m_error = u"command error, id: " + decimalText(int64_t(state));
+            return false;
+        case StepKind::Next:
+            state = step.state;
+            break;
+        }
+    }
+}
+
+// 0: only white space may stand between tags, which is what rejects text
+// after a child element (mixed content).
+XmlReader::Step XmlReader::betweenTags()
+{
+    while (!atEnd()) {
+        const char16_t c = current();
+        ++m_pos;
+        if (isSpace(c))
+            continue;
+        if (c == u'<')
+            return next(1);
+        return fail();
+    }
+    // A document that ends with elements still open is truncated.
+    return m_open.size() == 1 ? done() : fail();
+}
+
+// 1: after "<": an element name, "/" of an end tag, or a comment.
+XmlReader::Step XmlReader::tagOpened()
+{
+    m_name.clear();
+    m_emptyTag = false;
+    while (!atEnd()) {
+        const char16_t c = current();
+        if (isNameChar(c)) {
+            m_name.push_back(c);
+            ++m_pos;
+            continue;
+        }
+        if (!m_name.empty()) {
+            m_newElement = std::make_unique<XmlElement>(m_name);
+            return next(2); // the character is examined there
+        }
+        if (isSpace(c)) {
+            ++m_pos;
+            continue;
+        }
+        if (c == u'/') {
+            ++m_pos;
+            return next(5);
+        }
+        if (lookingAt(kCommentOpen.substr(1))) {
+            m_pos += kCommentOpen.size() - 1;
+            return next(6);
+        }
+        return fail(); // processing instruction, document type, stray character
+    }
+    return fail();
+}
+
+// 2: the name ended; attributes follow after white space, or the tag ends.
+XmlReader::Step XmlReader::afterElementName()
+{
+    if (atEnd())
+        return fail();
+    const char16_t c = current();
+    if (isSpace(c)) {
+        ++m_pos;
+        return next(7);
+    }
+    if (c == u'/' || c == u'>')
+        return next(4);
+    return fail();
+}
+
+// 3: the text of the element just opened, up to the next tag.
+XmlReader::Step XmlReader::elementText()
+{
+    const size_t tag = m_text.find(u'<', m_pos);
+    if (tag == StringView::npos) {
+        m_pos = m_text.size();
+        return fail();
+    }
+    m_open.back()->appendText(m_text.substr(m_pos, tag - m_pos));
+    m_pos = tag + 1;
+    return next(1);
+}
+
+// 4: "/" marks the element empty; ">" attaches it to the current element.
+XmlReader::Step XmlReader::tagEnd()
+{
+    while (!atEnd()) {
+        const char16_t c = current();
+        ++m_pos;
+        if (isSpace(c))
+            continue;
+        if (c == u'/') {
+            m_emptyTag = true;
+            continue;
+        }
+        if (c == u'>') {
+            if (!m_newElement)
+                return fail();
+            XmlElement* element = m_open.back()->appendChild(std::move(m_newElement));
+            if (m_emptyTag)
+                return next(0);
+            m_open.push_back(element);
+            return next(3);
+        }
+        return fail();
+    }
+    return fail();
+}
+
+// 5: an end tag closes whatever element is open; its name is not compared.
+XmlReader::Step XmlReader::endTag()
+{
+    while (!atEnd()) {
+        const char16_t c = current();
+        ++m_pos;
+        if (isNameChar(c) || c == u'/' || isSpace(c))
+            continue;
+        if (c == u'>') {
+            if (m_open.size() <= 1)
+                return fail(); // nothing open but the root
+            m_open.pop_back();
+            return next(0);
+        }
+        return fail();
+    }
+    return fail();
+}
+
+// 6: a comment, skipped up to "-->".
+XmlReader::Step XmlReader::comment()
+{
+    const size_t close = m_text.find(kCommentClose, m_pos);
+    if (close == StringView::npos) {
+        m_pos = m_text.size();
+        return fail();
+    }
+    m_pos = close + kCommentClose.size();
+    return next(0);
+}
+
+// 7: inside a start tag, between attributes.
+XmlReader::Step XmlReader::inStartTag()
+{
+    while (!atEnd()) {
+        const char16_t c = current();
+        if (isSpace(c)) {
+            ++m_pos;
+            continue;
+        }
+        if (isLetterOrDigit(c)) {
+            m_attributeName.clear();
+            return next(8);
+        }
+        if (c == u'/' || c == u'>')
+            return next(4);
+        return fail();
+    }
+    return fail();
+}
+
+// 8: the attribute name.
+XmlReader::Step XmlReader::attributeName()
+{
+    while (!atEnd() && isNameChar(current())) {
+        m_attributeName.push_back(current());
+        ++m_pos;
+    }
+    if (atEnd() || m_attributeName.empty())
+        return fail();
+    m_equalsSeen = false;
+    return next(9);
+}
+
+// 9: "=" and the opening quote, either kind.
+XmlReader::Step XmlReader::beforeValue()
+{
+    while (!atEnd()) {
+        const char16_t c = current();
+        ++m_pos;
+        if (isSpace(c))
+            continue;
+        if (c == u'=') {
+            m_equalsSeen = true;
+            continue;
+        }
+        if ((c == u'"' || c == u'\'') && m_equalsSeen) {
+            m_quote = c;
+            return next(10);
+        }
+        return fail();
+    }
+    return fail();
+}
+
+// 10: the value, verbatim up to the same quote (entities stay undecoded).
+XmlReader::Step XmlReader::attributeValue()
+{
+    const size_t close = m_text.find(m_quote, m_pos);
+    if (close == StringView::npos) {
+        m_pos = m_text.size();
+        return fail();
+    }
+    if (m_attributeName.empty() || !m_newElement)
+        return fail();
+    m_newElement->appendAttribute(m_attributeName, m_text.substr(m_pos, close - m_pos));
+    m_attributeName.clear();
+    m_pos = close + 1;
+    return next(7);
+}
