@@ -1,0 +1,273 @@
+// Image files through the real imaging library: loading, saving by
+// extension, broken input, and native icons.
+#include "platform/FileSystem.h"
+#include "ui/core/ImageFormats.h"
+#include "ui/core/UIImage.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <array>
+#include <filesystem>
+#include <initializer_list>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+uint32_t crc32(const uint8_t* data, size_t size, uint32_t crc = 0)
+{
+    crc = ~crc;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void putBe32(platform::Bytes& out, uint32_t v)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<uint8_t>(v >> shift));
+}
+
+void pngChunk(platform::Bytes& out, const char* type, const platform::Bytes& data)
+{
+    putBe32(out, static_cast<uint32_t>(data.size()));
+    platform::Bytes body(type, type + 4);
+    body.insert(body.end(), data.begin(), data.end());
+    out.insert(out.end(), body.begin(), body.end());
+    putBe32(out, crc32(body.data(), body.size()));
+}
+
+// A 2 x 2 palette PNG: indices 0 1 / 2 0 with a transparency chunk, the
+// image data in one uncompressed deflate block.
+platform::Bytes palettePng()
+{
+    platform::Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    platform::Bytes header;
+    putBe32(header, 2);
+    putBe32(header, 2);
+    header.insert(header.end(), {8, 3, 0, 0, 0});
+    pngChunk(png, "IHDR", header);
+    pngChunk(png, "PLTE", {0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF});
+    pngChunk(png, "tRNS", {0xFF, 0x80, 0x00});
+    const platform::Bytes raw = {0, 0, 1, 0, 2, 0};
+    platform::Bytes zlib = {0x78, 0x01, 0x01, static_cast<uint8_t>(raw.size()), 0,
+                            static_cast<uint8_t>(~raw.size()), 0xFF};
+    zlib.insert(zlib.end(), raw.begin(), raw.end());
+    uint32_t a = 1, b = 0;
+    for (uint8_t byte : raw) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    putBe32(zlib, (b << 16) | a);
+    pngChunk(png, "IDAT", zlib);
+    pngChunk(png, "IEND", {});
+    return png;
+}
+
+String tempPath(const char* name)
+{
+    return (fs::temp_directory_path() / name).u16string();
+}
+
+// A picture with structure in every channel, so lossy encodings differ.
+UIImage testPattern(int32_t size, bool alpha)
+{
+    UIImage image(size, size, alpha);
+    for (int32_t y = 0; y < size; ++y)
+        for (int32_t x = 0; x < size; ++x)
+            image.setPixel(x, y, (alpha ? 0xFF000000u : 0u) | static_cast<uint32_t>((x * 37 + y * 11) & 0xFF) << 16
+                                     | static_cast<uint32_t>((x * x + y * 3) & 0xFF) << 8
+                                     | static_cast<uint32_t>((y * 53 ^ x * 7) & 0xFF));
+    return image;
+}
+
+class ImageCodec : public ::testing::Test {
+protected:
+    ImageFormats formats; // keeps the imaging library started
+};
+
+} // namespace
+
+TEST_F(ImageCodec, HandlersAreListedInTheirFixedOrder)
+{
+    ASSERT_TRUE(formats.imagingStarted());
+    std::vector<String> names;
+    for (const auto& handler : formats.handlers())
+        names.push_back(handler->name());
+    EXPECT_EQ(names, (std::vector<String>{u"pix", u"bmp", u"jpeg", u"png", u"tiff", u"gif"}));
+    EXPECT_EQ(formats.handler(u"PNG"), formats.handlers()[3].get());
+    EXPECT_EQ(formats.handler(u"webp"), nullptr);
+}
+
+TEST_F(ImageCodec, PalettePngLoadsAsArgbWithAlpha)
+{
+    const platform::Bytes png = palettePng();
+    UIImage image;
+    ASSERT_TRUE(image.loadFromMemory(png.data(), png.size()));
+    EXPECT_EQ(image.bitsPerPixel(), 32);
+    EXPECT_TRUE(image.hasAlpha());
+    EXPECT_FALSE(image.premultiplied());
+    EXPECT_EQ(image.pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(image.pixel(1, 0), 0x8000FF00u);
+    EXPECT_EQ(image.pixel(0, 1) >> 24, 0u);
+    EXPECT_EQ(image.pixel(1, 1), 0xFFFF0000u);
+
+    // The same bytes from a file.
+    const String path = tempPath("tintscope-palette.png");
+    ASSERT_TRUE(platform::writeFile(path, png));
+    UIImage fromFile = formats.load(path);
+    EXPECT_EQ(fromFile.pixel(1, 0), 0x8000FF00u);
+    fs::remove(fs::path(path));
+}
+
+TEST_F(ImageCodec, SavesByExtensionAndRoundTrips)
+{
+    const UIImage original = testPattern(16, true);
+    for (const char* name : {"tintscope-rt.png", "tintscope-rt.bmp", "tintscope-rt.tif", "tintscope-rt.gif"}) {
+        const String path = tempPath(name);
+        ASSERT_TRUE(original.save(path)) << name;
+        UIImage back;
+        ASSERT_TRUE(back.load(path)) << name;
+        EXPECT_EQ(back.size(), original.size());
+        if (std::string(name).ends_with(".png") || std::string(name).ends_with(".tif")) {
+            EXPECT_EQ(back.pixel(5, 9), original.pixel(5, 9)) << name;
+        }
+        fs::remove(fs::path(path));
+    }
+    // Semi-transparent pixels survive PNG.
+    UIImage translucent(2, 1, true);
+    translucent.setPixel(0, 0, 0x40112233u);
+    const String png = tempPath("tintscope-alpha.png");
+    ASSERT_TRUE(translucent.save(png));
+    UIImage back;
+    ASSERT_TRUE(back.load(png));
+    EXPECT_EQ(back.pixel(0, 0), 0x40112233u);
+    EXPECT_EQ(back.pixel(1, 0) >> 24, 0u);
+    fs::remove(fs::path(png));
+}
+
+TEST_F(ImageCodec, JpegInCapitalsIsSavedAtFullQualityAndUnknownExtensionsFail)
+{
+    const UIImage original = testPattern(64, false);
+    const String path = tempPath("tintscope-quality.JPG");
+    ASSERT_TRUE(original.save(path));
+    const auto bytes = platform::readFile(path);
+    ASSERT_TRUE(bytes && bytes->size() > 4);
+    EXPECT_EQ((*bytes)[0], 0xFF);
+    EXPECT_EQ((*bytes)[1], 0xD8);
+    // At quality 100 the decoded pixels stay within a few steps of the
+    // original, far closer than the encoder's default quality keeps them.
+    UIImage back;
+    ASSERT_TRUE(back.load(path));
+    int worst = 0;
+    for (int32_t y = 0; y < 64; ++y)
+        for (int32_t x = 0; x < 64; ++x)
+            for (int shift = 0; shift <= 16; shift += 8)
+                worst = std::max(worst, std::abs(static_cast<int>((back.pixel(x, y) >> shift) & 0xFF)
+                                                 - static_cast<int>((original.pixel(x, y) >> shift) & 0xFF)));
+    EXPECT_LT(worst, 40);
+    // The quantisation tables of quality 100 are all ones.
+    bool foundTable = false;
+    for (size_t i = 0; i + 5 + 64 <= bytes->size(); ++i) {
+        if ((*bytes)[i] == 0xFF && (*bytes)[i + 1] == 0xDB) {
+            foundTable = true;
+            for (size_t k = 0; k < 64; ++k)
+                EXPECT_EQ((*bytes)[i + 5 + k], 1) << "entry " << k;
+            break;
+        }
+    }
+    EXPECT_TRUE(foundTable);
+    fs::remove(fs::path(path));
+
+    const String webp = tempPath("tintscope-image.webp");
+    EXPECT_FALSE(original.save(webp));
+    EXPECT_FALSE(fs::exists(fs::path(webp)));
+    EXPECT_FALSE(original.save(tempPath("tintscope-no-extension")));
+    EXPECT_FALSE(UIImage().save(tempPath("tintscope-empty.png")));
+}
+
+TEST_F(ImageCodec, BrokenFilesGiveEmptyImages)
+{
+    const UIImage original = testPattern(24, true);
+    for (const char* name : {"tintscope-broken.png", "tintscope-broken.bmp", "tintscope-broken.gif",
+                             "tintscope-broken.jpg", "tintscope-broken.tif"}) {
+        const String path = tempPath(name);
+        ASSERT_TRUE(original.save(path)) << name;
+        const auto bytes = platform::readFile(path);
+        fs::remove(fs::path(path));
+        ASSERT_TRUE(bytes && bytes->size() > 40) << name;
+
+        // Cut right after the signature: no image data at all.
+        UIImage image;
+        EXPECT_FALSE(image.loadFromMemory(bytes->data(), 12)) << name;
+        EXPECT_TRUE(image.isEmpty()) << name;
+        // The signature destroyed.
+        platform::Bytes corrupted = *bytes;
+        for (size_t i = 0; i < 4; ++i)
+            corrupted[i] = static_cast<uint8_t>(~corrupted[i]);
+        EXPECT_FALSE(image.loadFromMemory(corrupted.data(), corrupted.size())) << name;
+        EXPECT_TRUE(image.isEmpty()) << name;
+    }
+    // A loaded image is emptied by a failed load.
+    UIImage image = original;
+    const platform::Bytes junk(100, 0x5A);
+    EXPECT_FALSE(image.loadFromMemory(junk.data(), junk.size()));
+    EXPECT_TRUE(image.isEmpty());
+    EXPECT_FALSE(image.load(tempPath("tintscope-missing.png")));
+    EXPECT_FALSE(image.load(String(fs::temp_directory_path().u16string())));
+}
+
+TEST_F(ImageCodec, IconKeepsTransparentCornersTransparent)
+{
+    // A 16 x 16 red disc-like square whose 2 x 2 corners are transparent.
+    UIImage image(16, 16, true);
+    image.fill(0xFFFF0000u);
+    for (Point corner : {Point{0, 0}, Point{14, 0}, Point{0, 14}, Point{14, 14}})
+        image.fillRect({corner.x, corner.y, 2, 2}, 0x00000000u);
+    platform::NativeIcon icon = image.toNativeIcon(false);
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(UIImage(16, 15, true).toNativeIcon(false).isNull());
+
+    // Draw the icon over white: the corners must stay white.
+    UIImage canvas(16, 16, false);
+    canvas.fill(0xFFFFFFFFu);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, static_cast<HBITMAP>(canvas.nativeBitmap()));
+    ASSERT_TRUE(DrawIconEx(dc, 0, 0, static_cast<HICON>(icon.handle()), 16, 16, 0, nullptr, DI_NORMAL));
+    GdiFlush();
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    for (Point p : {Point{0, 0}, Point{1, 1}, Point{15, 0}, Point{0, 15}, Point{15, 15}}) {
+        const uint32_t c = canvas.pixel(p.x, p.y);
+        EXPECT_GE((c >> 16) & 0xFF, 250u) << p.x << "," << p.y;
+        EXPECT_GE(c & 0xFF, 250u) << p.x << "," << p.y;
+    }
+    EXPECT_EQ(canvas.pixel(8, 8) & 0xFFFFFF, 0xFF0000u);
+
+    platform::NativeIcon cursor = image.toNativeIcon(true, 3, 4);
+    ASSERT_FALSE(cursor.isNull());
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(static_cast<HICON>(cursor.handle()), &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 3u);
+    EXPECT_EQ(info.yHotspot, 4u);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST_F(ImageCodec, NativeBitmapRoundTrip)
+{
+    const UIImage original = testPattern(5, false);
+    platform::NativeBitmap bitmap = original.toNativeBitmap();
+    ASSERT_FALSE(bitmap.isNull());
+    const UIImage back = UIImage::fromNativeBitmap(bitmap.handle());
+    ASSERT_EQ(back.size(), original.size());
+    EXPECT_TRUE(back.hasAlpha());
+    EXPECT_EQ(back.pixel(4, 3), original.pixel(4, 3)); // opaque: alpha 255
+    EXPECT_TRUE(UIImage::fromNativeBitmap(nullptr).isEmpty());
+}
