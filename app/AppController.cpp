@@ -1,5 +1,6 @@
 #include "AppController.h"
 #include "Application.h"
+#include "Language.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
 
@@ -14,8 +15,9 @@ AppController::AppController()
     // The settings come first: everything after them reads a setting.
     m_settings = std::make_unique<Settings>(String(SettingsKeys::FileName), Application::instance()->applicationName());
     m_settings->applySchema(defaultSettingsSchema());
-    // FIXME: load the language, build the picker model and the main window
-    // here as those parts of the program arrive.
+    setLanguage(m_settings->get(SettingsKeys::Language).toText());
+    // FIXME: build the picker model and the main window here as those parts
+    // of the program arrive.
 }
 
 AppController::~AppController()
