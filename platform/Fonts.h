@@ -20,9 +20,9 @@ int32_t fontPixelHeight(float points);
 // Whether a font family of that name is installed (compared without case).
 bool isFontFamilyInstalled(StringView family);
 
-FontMetrics measureFontMetrics(const FontSpec& font);
+FontMetrics measureFontMetrics(const FontDescription& font);
 // Same rules as PaintEngine::textSize / textExtents.
-Size measureText(const FontSpec& font, StringView text);
-void measureTextExtents(const FontSpec& font, StringView text, std::vector<int32_t>& extents);
+Size measureText(const FontDescription& font, StringView text);
+void measureTextExtents(const FontDescription& font, StringView text, std::vector<int32_t>& extents);
 
 } // namespace platform

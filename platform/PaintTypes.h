@@ -17,11 +17,11 @@ namespace platform {
 // Stored numbers: styles are kept in style data as these values.
 enum class PenStyle : int32_t { Solid = 0, Dash = 1, Alternate = 2, DashDot = 3, DashDotDot = 4 };
 
-struct PenSpec {
+struct PenDescription {
     uint32_t color = 0xFF0000FFu;
     float width = 1.0f;
     PenStyle style = PenStyle::Solid;
-    friend bool operator==(const PenSpec&, const PenSpec&) = default;
+    friend bool operator==(const PenDescription&, const PenDescription&) = default;
 };
 
 // Style flags of a font, as stored: 1 bold, 2 italic, 4 underline, 8 strikeout.
@@ -29,11 +29,11 @@ namespace FontStyle {
 enum : uint32_t { Bold = 1, Italic = 2, Underline = 4, Strikeout = 8 };
 }
 
-struct FontSpec {
+struct FontDescription {
     String family;
     float size = 12.0f; // points
     uint32_t style = 0; // FontStyle flags
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 
 struct FontMetrics {
@@ -85,10 +85,10 @@ enum : uint32_t { Transform = 0x1, Brush = 0x2, Pen = 0x4, Font = 0x8, Clip = 0x
 
 struct PaintState {
     uint32_t pending = 0;
-    PenSpec pen;
+    PenDescription pen;
     uint32_t brushColor = 0xFF0000FFu;
-    FontSpec font;
-    Rect clip; // empty: no clipping
+    FontDescription font;
+    Rect clip; // target pixels, untransformed; empty: no clipping
     PaintTransform transform;
 };
 

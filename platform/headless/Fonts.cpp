@@ -12,25 +12,25 @@ int32_t screenDpiY() { return 96; }
 
 bool isFontFamilyInstalled(StringView family) { return !family.empty(); }
 
-FontMetrics measureFontMetrics(const FontSpec& font) { return headless::fixedMetrics(font); }
+FontMetrics measureFontMetrics(const FontDescription& font) { return headless::fixedMetrics(font); }
 
-Size measureText(const FontSpec& font, StringView text) { return headless::fixedTextSize(font, text); }
+Size measureText(const FontDescription& font, StringView text) { return headless::fixedTextSize(font, text); }
 
-void measureTextExtents(const FontSpec& font, StringView text, std::vector<int32_t>& extents)
+void measureTextExtents(const FontDescription& font, StringView text, std::vector<int32_t>& extents)
 {
     headless::fixedTextExtents(font, text, extents);
 }
 
 namespace headless {
 
-FontMetrics fixedMetrics(const FontSpec& font)
+FontMetrics fixedMetrics(const FontDescription& font)
 {
     const int32_t height = std::max(1, fontPixelHeight(font.size));
     const int32_t descent = height / 5;
     return {height - descent, descent, std::max(1, height / 2)};
 }
 
-Size fixedTextSize(const FontSpec& font, StringView text)
+Size fixedTextSize(const FontDescription& font, StringView text)
 {
     const FontMetrics metrics = fixedMetrics(font);
     int32_t lines = 1, widest = 0, current = 0;
@@ -45,7 +45,7 @@ Size fixedTextSize(const FontSpec& font, StringView text)
     return {widest * metrics.averageCharWidth, lines * metrics.lineHeight()};
 }
 
-void fixedTextExtents(const FontSpec& font, StringView text, std::vector<int32_t>& extents)
+void fixedTextExtents(const FontDescription& font, StringView text, std::vector<int32_t>& extents)
 {
     const int32_t width = fixedMetrics(font).averageCharWidth;
     extents.resize(text.size());

@@ -14,4 +14,10 @@ namespace platform::headless {
 void setMonitors(std::vector<Rect> monitors, Rect primaryWorkArea);
 void resetMonitors();
 
+// What a capture of the screen reads at screen position (x, y), as
+// 0xAARRGGBB (the alpha is replaced by the capture's monitor rule).
+// Default, and after resetScreenPixels: black everywhere.
+void setScreenPixels(std::function<uint32_t(int32_t x, int32_t y)> pixelAt);
+void resetScreenPixels();
+
 } // namespace platform::headless

@@ -9,8 +9,8 @@
 
 namespace platform::headless {
 
-FontMetrics fixedMetrics(const FontSpec& font);
-Size fixedTextSize(const FontSpec& font, StringView text);
-void fixedTextExtents(const FontSpec& font, StringView text, std::vector<int32_t>& extents);
+FontMetrics fixedMetrics(const FontDescription& font);
+Size fixedTextSize(const FontDescription& font, StringView text);
+void fixedTextExtents(const FontDescription& font, StringView text, std::vector<int32_t>& extents);
 
 } // namespace platform::headless

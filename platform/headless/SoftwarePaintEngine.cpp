@@ -225,7 +225,7 @@ private:
     {
         Rect area{0, 0, m_rows.width, m_rows.height};
         if (!m_state.clip.isEmpty())
-            area = area.intersected(device(m_state.clip));
+            area = area.intersected(m_state.clip); // target pixels, not transformed
         return r.intersected(area);
     }
     uint8_t* at(int32_t x, int32_t y) const

@@ -111,7 +111,8 @@ public:
                 const Line line{{r.x, r.y}, {r.right(), r.bottom()}};
                 drawLines(&line, 1);
             } else {
-                Rectangle(m_dc.get(), r.x, r.y, r.right() + 1, r.bottom() + 1);
+                // The advanced graphics mode draws both corners inclusive.
+                Rectangle(m_dc.get(), r.x, r.y, r.right(), r.bottom());
             }
         }
     }
@@ -145,7 +146,8 @@ public:
 
     void drawEllipse(const Rect& bounds) override
     {
-        Ellipse(m_dc.get(), bounds.x, bounds.y, bounds.right(), bounds.bottom());
+        // Inclusive corners (advanced graphics mode): stay inside the bounds.
+        Ellipse(m_dc.get(), bounds.x, bounds.y, bounds.right() - 1, bounds.bottom() - 1);
     }
 
     Point windowOrigin() const override
@@ -339,7 +341,7 @@ private:
                != FALSE;
     }
 
-    void updatePen(const PenSpec& pen)
+    void updatePen(const PenDescription& pen)
     {
         SetTextColor(m_dc.get(), rgbOf(pen.color));
         m_penVisible = visible(pen.color);
@@ -379,7 +381,7 @@ private:
         m_brush = std::move(created);
     }
 
-    void updateFont(const FontSpec& font)
+    void updateFont(const FontDescription& font)
     {
         win32::UniqueFont created = win32::createFont(font);
         if (created) {

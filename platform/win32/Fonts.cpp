@@ -12,7 +12,7 @@ namespace platform {
 
 namespace win32 {
 
-UniqueFont createFont(const FontSpec& font)
+UniqueFont createFont(const FontDescription& font)
 {
     String family = font.family;
     if (family.size() >= LF_FACESIZE)
@@ -82,7 +82,7 @@ namespace {
 // until the process ends; switching fonts replaces the one font it holds.
 class Measurer {
 public:
-    HDC select(const FontSpec& font)
+    HDC select(const FontDescription& font)
     {
         if (!m_dc) {
             m_dc.reset(CreateCompatibleDC(nullptr));
@@ -91,12 +91,12 @@ public:
             m_original = GetCurrentObject(m_dc.get(), OBJ_FONT);
             SetMapMode(m_dc.get(), MM_TEXT);
         }
-        if (!m_font || !(font == m_spec)) {
+        if (!m_font || !(font == m_description)) {
             win32::UniqueFont created = win32::createFont(font);
             if (created) {
                 SelectObject(m_dc.get(), created.get());
                 m_font = std::move(created);
-                m_spec = font;
+                m_description = font;
             }
         }
         return m_dc.get();
@@ -111,7 +111,7 @@ private:
     win32::UniqueMemoryDc m_dc;
     win32::UniqueFont m_font;
     HGDIOBJ m_original = nullptr;
-    FontSpec m_spec;
+    FontDescription m_description;
 };
 
 Measurer& measurer()
@@ -151,19 +151,19 @@ bool isFontFamilyInstalled(StringView family)
     return found;
 }
 
-FontMetrics measureFontMetrics(const FontSpec& font)
+FontMetrics measureFontMetrics(const FontDescription& font)
 {
     HDC dc = measurer().select(font);
     return dc ? win32::metricsOf(dc) : FontMetrics{};
 }
 
-Size measureText(const FontSpec& font, StringView text)
+Size measureText(const FontDescription& font, StringView text)
 {
     HDC dc = measurer().select(font);
     return dc ? win32::textSizeOn(dc, text) : Size{};
 }
 
-void measureTextExtents(const FontSpec& font, StringView text, std::vector<int32_t>& extents)
+void measureTextExtents(const FontDescription& font, StringView text, std::vector<int32_t>& extents)
 {
     HDC dc = measurer().select(font);
     if (dc)

@@ -11,7 +11,7 @@ namespace platform::win32 {
 
 // The native font of a description: height round(points x dpi / 72),
 // weight 700 when bold, natural ClearType quality.
-UniqueFont createFont(const FontSpec& font);
+UniqueFont createFont(const FontDescription& font);
 
 FontMetrics metricsOf(HDC dc);
 // Widest line by one line height per line (lines split at LF, CR ignored).

@@ -7,7 +7,9 @@
 #include "platform/win32/GdiplusObjects.h"
 #include "platform/win32/Wide.h"
 
+#include <algorithm>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -136,6 +138,84 @@ bool findEncoder(const wchar_t* mimeType, CLSID& clsid)
     return false;
 }
 
+// GIF holds 8-bit palette indices, and not every imaging library reduces
+// colours itself, so GIF files are written from indexed rows made here:
+// exact colours when the image has at most 256 of them, otherwise the
+// nearest colour of a fixed 6 x 6 x 6 cube. Pixels with alpha below 128
+// share one fully transparent entry.
+win32::GpImagePtr indexedCopy(const PixelRows& rows, PixelLayout layout, std::vector<uint8_t>& indices,
+                              std::vector<uint8_t>& paletteBuffer)
+{
+    const int32_t bpp = rows.bitsPerPixel / 8;
+    const auto argbAt = [&](int32_t x, int32_t y) {
+        const uint8_t* p = rows.bits + static_cast<ptrdiff_t>(y) * rows.stride + static_cast<ptrdiff_t>(x) * bpp;
+        uint32_t a = layout == PixelLayout::Rgb24 ? 0xFF : p[3];
+        uint32_t r = p[2], g = p[1], b = p[0];
+        if (layout == PixelLayout::PremultipliedArgb32 && a != 0 && a != 0xFF) {
+            r = std::min<uint32_t>(255, (r * 255 + a / 2) / a);
+            g = std::min<uint32_t>(255, (g * 255 + a / 2) / a);
+            b = std::min<uint32_t>(255, (b * 255 + a / 2) / a);
+        }
+        return a < 128 ? 0u : 0xFF000000u | r << 16 | g << 8 | b;
+    };
+    std::vector<uint32_t> palette;
+    std::unordered_map<uint32_t, uint8_t> exact;
+    bool fits = true;
+    for (int32_t y = 0; y < rows.height && fits; ++y)
+        for (int32_t x = 0; x < rows.width && fits; ++x) {
+            const uint32_t c = argbAt(x, y);
+            if (exact.count(c))
+                continue;
+            if (palette.size() == 256)
+                fits = false;
+            else {
+                exact.emplace(c, static_cast<uint8_t>(palette.size()));
+                palette.push_back(c);
+            }
+        }
+    if (!fits) {
+        palette.clear();
+        for (uint32_t r = 0; r < 6; ++r)
+            for (uint32_t g = 0; g < 6; ++g)
+                for (uint32_t b = 0; b < 6; ++b)
+                    palette.push_back(0xFF000000u | (r * 51) << 16 | (g * 51) << 8 | b * 51);
+        palette.push_back(0); // transparent
+    }
+    const int32_t stride = (rows.width + 3) / 4 * 4;
+    indices.assign(static_cast<size_t>(stride) * rows.height, 0);
+    for (int32_t y = 0; y < rows.height; ++y)
+        for (int32_t x = 0; x < rows.width; ++x) {
+            const uint32_t c = argbAt(x, y);
+            uint8_t index = 0;
+            if (fits) {
+                index = exact[c];
+            } else if (c == 0) {
+                index = 216;
+            } else {
+                const auto level = [](uint32_t v) { return (v * 5 + 127) / 255; };
+                index = static_cast<uint8_t>(level((c >> 16) & 0xFF) * 36 + level((c >> 8) & 0xFF) * 6
+                                             + level(c & 0xFF));
+            }
+            indices[static_cast<size_t>(y) * stride + x] = index;
+        }
+
+    win32::GpImagePtr result;
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    if (win32::gp::GdipCreateBitmapFromScan0(rows.width, rows.height, stride, PixelFormat8bppIndexed, indices.data(),
+                                             &bitmap)
+        != Gdiplus::Ok)
+        return result;
+    result.adopt(bitmap);
+    paletteBuffer.assign(sizeof(Gdiplus::ColorPalette) + palette.size() * sizeof(Gdiplus::ARGB), 0);
+    auto* colors = reinterpret_cast<Gdiplus::ColorPalette*>(paletteBuffer.data());
+    colors->Flags = Gdiplus::PaletteFlagsHasAlpha;
+    colors->Count = static_cast<UINT>(palette.size());
+    std::memcpy(colors->Entries, palette.data(), palette.size() * sizeof(uint32_t));
+    if (win32::gp::GdipSetImagePalette(bitmap, colors) != Gdiplus::Ok)
+        result.reset();
+    return result;
+}
+
 } // namespace
 
 namespace win32 {
@@ -205,8 +285,12 @@ bool encodeImageFile(StringView path, ImageFileType type, const PixelRows& rows,
     CLSID encoder{};
     if (!findEncoder(mimeTypeOf(type), encoder))
         return false;
+    // The indexed copy's buffers must outlive the bitmap over them.
+    std::vector<uint8_t> indices, palette;
     const win32::GpImagePtr bitmap =
-        win32::wrapRows(rows, layout != PixelLayout::Rgb24, layout == PixelLayout::PremultipliedArgb32);
+        type == ImageFileType::Gif
+            ? indexedCopy(rows, layout, indices, palette)
+            : win32::wrapRows(rows, layout != PixelLayout::Rgb24, layout == PixelLayout::PremultipliedArgb32);
     if (!bitmap)
         return false;
 

@@ -49,7 +49,7 @@ std::vector<StringView> splitLines(StringView text)
 UICanvas::UICanvas(UIImage& target) : m_target(&target), m_engine(platform::createPaintEngine())
 {
     m_font = UIFont::defaultFont();
-    m_state.font = m_font.spec();
+    m_state.font = m_font.description();
     m_brush = UIBrush::solid(m_state.brushColor);
     m_metrics = platform::measureFontMetrics(m_state.font);
     if (target.isEmpty() || !target.detach())
@@ -83,7 +83,7 @@ void UICanvas::apply(uint32_t changes)
 
 void UICanvas::setPen(uint32_t color, float width, PenStyle style)
 {
-    const platform::PenSpec pen{color, width, style};
+    const platform::PenDescription pen{color, width, style};
     if (pen == m_state.pen)
         return;
     m_state.pen = pen;
@@ -110,7 +110,7 @@ void UICanvas::setFont(const UIFont& font)
     if (chosen == m_font)
         return;
     m_font = chosen;
-    m_state.font = chosen.spec();
+    m_state.font = chosen.description();
     if (isActive())
         apply(platform::PaintChange::Font);
     else
@@ -151,7 +151,7 @@ void UICanvas::fillRect(const Rect& rect, const UIBrush& brush)
     // with the pen set to its colour; the caller's pen comes back after.
     const bool vertical = brush.orientation == GradientOrientation::Vertical;
     const std::vector<uint32_t> colors = brush.gradientColors(vertical ? rect.height : rect.width);
-    const platform::PenSpec saved = m_state.pen;
+    const platform::PenDescription saved = m_state.pen;
     for (size_t i = 0; i < colors.size(); ++i) {
         setPen(colors[i], 1.0f, PenStyle::Solid);
         const auto offset = static_cast<int32_t>(i);

@@ -53,13 +53,14 @@ public:
     void setBrush(const UIBrush& brush);
     // An invalid (unset) font selects the default font.
     void setFont(const UIFont& font);
-    // Clipping to a rectangle; an empty rectangle removes clipping.
+    // Clipping to a rectangle of target pixels (the transform does not apply
+    // to it); an empty rectangle removes clipping.
     void setClipRect(const Rect& rect);
     // Coordinates drawn are scaled, then offset.
     void setTransform(float scaleX, float scaleY, float dx, float dy);
     void resetTransform() { setTransform(1.0f, 1.0f, 0.0f, 0.0f); }
 
-    const platform::PenSpec& pen() const { return m_state.pen; }
+    const platform::PenDescription& pen() const { return m_state.pen; }
     const UIBrush& brush() const { return m_brush; }
     const UIFont& font() const { return m_font; }
     const Rect& clipRect() const { return m_state.clip; }
@@ -85,7 +86,10 @@ public:
     // whole image.
     void drawImage(const Rect& target, const UIImage& image, const Rect& source = {},
                    ImageScaling scaling = ImageScaling::Nearest);
-    void drawImage(Point topLeft, const UIImage& image) { drawImage({topLeft.x, topLeft.y, image.width(), image.height()}, image); }
+    void drawImage(Point topLeft, const UIImage& image)
+    {
+        drawImage({topLeft.x, topLeft.y, image.width(), image.height()}, image);
+    }
     void drawTiledImage(const Rect& rect, const UIImage& image);
 
     // Draws the text in the rectangle by the alignment flags, each line

@@ -53,17 +53,17 @@ void UIFont::setStyle(uint32_t style)
     m_style = style;
 }
 
-platform::FontSpec UIFont::spec() const
+platform::FontDescription UIFont::description() const
 {
     if (!m_valid)
-        return defaultFont().spec();
+        return defaultFont().description();
     return {m_family, m_size, m_style};
 }
 
 int32_t UIFont::pixelHeight() const { return platform::fontPixelHeight(m_valid ? m_size : defaultFont().m_size); }
 
-platform::FontMetrics UIFont::metrics() const { return platform::measureFontMetrics(spec()); }
+platform::FontMetrics UIFont::metrics() const { return platform::measureFontMetrics(description()); }
 
-Size UIFont::textSize(StringView text) const { return platform::measureText(spec(), text); }
+Size UIFont::textSize(StringView text) const { return platform::measureText(description(), text); }
 
-int32_t UIFont::charWidth(char16_t c) const { return platform::measureText(spec(), StringView(&c, 1)).width; }
+int32_t UIFont::charWidth(char16_t c) const { return platform::measureText(description(), StringView(&c, 1)).width; }

@@ -37,7 +37,7 @@ public:
 
     // The description handed to the platform (the default font's when this
     // one is not set).
-    platform::FontSpec spec() const;
+    platform::FontDescription description() const;
     // Native height in pixels: round(size x screen dpi / 72).
     int32_t pixelHeight() const;
 
