@@ -1,0 +1,11 @@
+#include "PackageImage.h"
+#include "app/Package.h"
+#include "app/PackageFile.h"
+
+UIImage packageImage(StringView name)
+{
+    UIImage image;
+    if (const PackageFile* file = imageFile(name))
+        image.loadFromMemory(file->data(), file->size());
+    return image;
+}
