@@ -183,3 +183,19 @@ String replaceAll(StringView text, StringView from, StringView to)
     out.append(text.substr(pos));
     return out;
 }
+
+std::vector<StringView> splitLines(StringView text)
+{
+    std::vector<StringView> lines;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = text.find(u'\n', start);
+        StringView line = text.substr(start, end == StringView::npos ? StringView::npos : end - start);
+        if (!line.empty() && line.back() == u'\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == StringView::npos)
+            return lines;
+        start = end + 1;
+    }
+}

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using String = std::u16string;
 using StringView = std::u16string_view;
@@ -32,3 +33,6 @@ bool endsWith(StringView text, StringView suffix);
 
 // Replaces every occurrence of `from` by `to`, scanning left to right.
 String replaceAll(StringView text, StringView from, StringView to);
+
+// The lines of a text, split at LF, with a CR before each LF dropped.
+std::vector<StringView> splitLines(StringView text);

@@ -38,22 +38,15 @@ Size textSizeOn(HDC dc, StringView text)
 {
     const int32_t lineHeight = metricsOf(dc).lineHeight();
     Size size{0, 0};
-    size_t start = 0;
-    for (;;) {
-        const size_t end = text.find(u'\n', start);
-        StringView line = text.substr(start, end == StringView::npos ? StringView::npos : end - start);
-        if (!line.empty() && line.back() == u'\r')
-            line.remove_suffix(1);
+    for (StringView line : splitLines(text)) {
         SIZE extent{0, 0};
         if (!line.empty())
             GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(line.data()), static_cast<int>(line.size()),
                                   &extent);
         size.width = std::max<int32_t>(size.width, extent.cx);
         size.height += lineHeight;
-        if (end == StringView::npos)
-            return size;
-        start = end + 1;
     }
+    return size;
 }
 
 void textExtentsOn(HDC dc, StringView text, std::vector<int32_t>& extents)

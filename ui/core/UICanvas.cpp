@@ -27,23 +27,6 @@ uint32_t solidColorOf(const UIBrush& brush)
     return brush.stops.front();
 }
 
-// The lines of a text: split at LF, a CR before the LF dropped.
-std::vector<StringView> splitLines(StringView text)
-{
-    std::vector<StringView> lines;
-    size_t start = 0;
-    for (;;) {
-        const size_t end = text.find(u'\n', start);
-        StringView line = text.substr(start, end == StringView::npos ? StringView::npos : end - start);
-        if (!line.empty() && line.back() == u'\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == StringView::npos)
-            return lines;
-        start = end + 1;
-    }
-}
-
 } // namespace
 
 UICanvas::UICanvas(UIImage& target) : m_target(&target), m_engine(platform::createPaintEngine())
