@@ -113,7 +113,9 @@ String decimalText(int64_t value)
     if (value >= 0)
         return digitsOf(uint64_t(value));
     // Negate in unsigned arithmetic so INT64_MIN is printed correctly.
-    return u"-" + digitsOf(uint64_t(0) - uint64_t(value));
+    String text = digitsOf(uint64_t(0) - uint64_t(value));
+    text.insert(text.begin(), u'-');
+    return text;
 }
 
 String decimalText(uint64_t value) { return digitsOf(value); }
