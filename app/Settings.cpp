@@ -22,42 +22,6 @@ constexpr int kIndentWidth = 4;
 // than parsed into memory.
 constexpr uint64_t kMaxFileBytes = uint64_t(4) << 20;
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-// The store only ever writes valid UTF-8, so anything else is damage.
-bool isValidUtf8(const platform::Bytes& bytes)
-{
-    const size_t n = bytes.size();
-    size_t i = 0;
-    while (i < n) {
-        const uint8_t lead = bytes[i];
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t extra = 0;
-        uint32_t cp = 0, minimum = 0;
-        if ((lead & 0xE0) == 0xC0)
-            extra = 1, cp = lead & 0x1Fu, minimum = 0x80;
-        else if ((lead & 0xF0) == 0xE0)
-            extra = 2, cp = lead & 0x0Fu, minimum = 0x800;
-        else if ((lead & 0xF8) == 0xF0)
-            extra = 3, cp = lead & 0x07u, minimum = 0x10000;
-        else
-            return false;
-        if (n - i <= extra)
-            return false;
-        for (size_t j = 1; j <= extra; ++j) {
-            if ((bytes[i + j] & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (bytes[i + j] & 0x3Fu);
-        }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
 struct SplitKey {
     StringView group;
     StringView item;
@@ -156,7 +120,7 @@ bool Settings::load()
     }
 
     const auto bytes = platform::readFile(m_filePath, kMaxFileBytes);
-    if (!bytes || !isValidUtf8(*bytes))
+    if (!bytes || !isValidUtf8(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size())))
         return false;
     XmlDocument document;
     if (!document.parseBytes(*bytes, int(TextEncoding::Utf8)))

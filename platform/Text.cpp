@@ -49,46 +49,68 @@ String digitsOf(Unsigned value)
 
 } // namespace
 
+namespace {
+
+// Decodes the sequence starting at s[i]. Returns the number of bytes it
+// takes, with the code point in `cp`, or a negative count of bytes to skip
+// when the sequence is malformed (overlong, surrogate, out of range, cut).
+int decodeUtf8At(const unsigned char* s, size_t n, size_t i, char32_t& cp)
+{
+    const unsigned char lead = s[i];
+    if (lead < 0x80) {
+        cp = lead;
+        return 1;
+    }
+    int extra = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0)
+        extra = 1, cp = lead & 0x1F, minimum = 0x80;
+    else if ((lead & 0xF0) == 0xE0)
+        extra = 2, cp = lead & 0x0F, minimum = 0x800;
+    else if ((lead & 0xF8) == 0xF0)
+        extra = 3, cp = lead & 0x07, minimum = 0x10000;
+    else
+        return -1;
+    int j = 1;
+    for (; j <= extra && i + size_t(j) < n && (s[i + size_t(j)] & 0xC0) == 0x80; ++j)
+        cp = (cp << 6) | (s[i + size_t(j)] & 0x3F);
+    if (j != extra + 1 || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return -j; // skip the lead and the continuation bytes it did take
+    return j;
+}
+
+} // namespace
+
 String fromUtf8(std::string_view utf8)
 {
     String out;
     out.reserve(utf8.size());
     const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
-    const size_t n = utf8.size();
-    size_t i = 0;
-    while (i < n) {
-        const unsigned char lead = s[i];
-        if (lead < 0x80) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        }
-        int extra = 0;
+    for (size_t i = 0; i < utf8.size();) {
         char32_t cp = 0;
-        char32_t minimum = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            extra = 1, cp = lead & 0x1F, minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2, cp = lead & 0x0F, minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3, cp = lead & 0x07, minimum = 0x10000;
-        } else {
+        const int length = decodeUtf8At(s, utf8.size(), i, cp);
+        if (length < 0) {
             out.push_back(kReplacement);
-            ++i;
-            continue;
-        }
-        size_t j = 1;
-        for (; j <= size_t(extra) && i + j < n && (s[i + j] & 0xC0) == 0x80; ++j)
-            cp = (cp << 6) | (s[i + j] & 0x3F);
-        if (j != size_t(extra) + 1 || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out.push_back(kReplacement);
-            i += j; // skip the lead and the continuation bytes it did take
+            i += size_t(-length);
             continue;
         }
         appendUtf16(out, cp);
-        i += j;
+        i += size_t(length);
     }
     return out;
+}
+
+bool isValidUtf8(std::string_view utf8)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
+    for (size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        const int length = decodeUtf8At(s, utf8.size(), i, cp);
+        if (length < 0)
+            return false;
+        i += size_t(length);
+    }
+    return true;
 }
 
 std::string toUtf8(StringView text)
