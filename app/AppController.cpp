@@ -3,6 +3,7 @@
 #include "Language.h"
 #include "Settings.h"
 #include "SettingsKeys.h"
+#include "picker/PickerModel.h"
 
 namespace {
 AppController* g_controller = nullptr;
@@ -16,12 +17,14 @@ AppController::AppController()
     m_settings = std::make_unique<Settings>(String(SettingsKeys::FileName), Application::instance()->applicationName());
     m_settings->applySchema(defaultSettingsSchema());
     setLanguage(m_settings->get(SettingsKeys::Language).toText());
-    // FIXME: build the picker model and the main window here as those parts
-    // of the program arrive.
+    m_pickerModel = std::make_unique<PickerModel>(m_settings.get());
+    // FIXME: build the main window here, and restore its geometry, when the
+    // window host arrives.
 }
 
 AppController::~AppController()
 {
+    m_pickerModel.reset();
     // The settings go last and write the file as they go.
     m_settings.reset();
     if (g_controller == this)

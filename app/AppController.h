@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class PickerModel;
 class Settings;
 
 class AppController {
@@ -19,7 +20,10 @@ public:
     static AppController* instance();
 
     Settings& settings() { return *m_settings; }
+    PickerModel& pickerModel() { return *m_pickerModel; }
 
 private:
+    // Declared in construction order; destroyed in reverse.
     std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<PickerModel> m_pickerModel;
 };
