@@ -43,10 +43,10 @@ dist: windows
 run: dist
 	TINTSCOPE_WINEPREFIX=$(CURDIR)/build/wineprefix tools/wine-run dist/tintscope.exe
 
-bench: deps
+bench: windows
 	cmake --preset bench >/dev/null
 	cmake --build $(BENCH) -j$(JOBS)
-	tools/run-benchmarks $(BENCH)/bin
+	tools/run-benchmarks $(BENCH)/bin $(WINDOWS)/bin
 
 clean:
 	rm -rf build dist
