@@ -24,7 +24,9 @@ bool EventDispatcher::Window::handleMessage(platform::MessageRecord& record)
 }
 
 EventDispatcher::EventDispatcher()
-    : m_ownerThread(platform::currentThreadId()), m_oleInitialised(platform::initialiseOle()), m_window(*this)
+    : m_ownerThread(platform::currentThreadId()),
+      m_oleInitialised(platform::initialiseOle()),
+      m_window(std::make_unique<Window>(*this))
 {
     if (!g_dispatcher)
         g_dispatcher = this;
@@ -34,8 +36,9 @@ EventDispatcher::~EventDispatcher()
 {
     if (g_dispatcher == this)
         g_dispatcher = nullptr;
-    // Events still queued are destroyed undelivered with the queue; their
-    // messages die with the window.
+    // Events still queued are destroyed undelivered; their messages die
+    // with the window.
+    m_window.reset();
     m_queue.clear();
     if (m_oleInitialised)
         platform::uninitialiseOle();

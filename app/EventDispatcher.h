@@ -59,7 +59,9 @@ public:
     void quitAll();
 
     LoopFrame& mainFrame() { return m_mainFrame; }
-    NativeHandle windowHandle() const { return m_window.handle(); }
+    // The thread that created the dispatcher: the only one that may use it.
+    uint32_t ownerThreadId() const { return m_ownerThread; }
+    NativeHandle windowHandle() const { return m_window->handle(); }
 
 private:
     struct PostedEvent {
@@ -87,5 +89,6 @@ private:
     std::list<PostedEvent> m_queue;
     LoopFrame m_mainFrame;
     std::vector<LoopFrame*> m_activeFrames;
-    Window m_window;
+    // Destroyed explicitly before OLE is uninitialised.
+    std::unique_ptr<Window> m_window;
 };
