@@ -99,21 +99,16 @@ private:
     HGDIOBJ m_previous;
 };
 
-// A screen device context borrowed for the guard's lifetime.
-class ScreenDc {
-public:
-    ScreenDc() : m_dc(GetDC(nullptr)) {}
-    ~ScreenDc()
-    {
-        if (m_dc)
-            ReleaseDC(nullptr, m_dc);
-    }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC get() const { return m_dc; }
+struct ReleaseScreenDc {
+    static void destroy(HDC dc) { ReleaseDC(nullptr, dc); }
+};
 
-private:
-    HDC m_dc;
+// The screen's device context, borrowed for the object's lifetime: it goes
+// back with ReleaseDC (not DeleteDC) and is counted like every other device
+// context, so a missing release shows in the live counts.
+class ScreenDc : public UniqueHandle<HDC, HandleKind::DeviceContext, ReleaseScreenDc> {
+public:
+    ScreenDc() : UniqueHandle(GetDC(nullptr)) {}
 };
 
 // A BITMAPINFO header for top-down 24- or 32-bit rows.

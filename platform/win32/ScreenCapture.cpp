@@ -13,23 +13,11 @@
 
 namespace platform {
 
-namespace {
-
-// The screen's device context is borrowed with GetDC and must go back with
-// ReleaseDC (not DeleteDC); counted like every other device context so a
-// missing release would show in the live counts.
-struct ReleaseScreenDc {
-    static void destroy(HDC dc) { ReleaseDC(nullptr, dc); }
-};
-using BorrowedScreenDc = win32::UniqueHandle<HDC, HandleKind::DeviceContext, ReleaseScreenDc>;
-
-} // namespace
-
 bool copyScreenArea(const Rect& rect, uint8_t* bits, int32_t stride)
 {
     if (rect.isEmpty() || !bits)
         return false;
-    const BorrowedScreenDc screen(GetDC(nullptr));
+    const win32::ScreenDc screen;
     if (!screen)
         return false;
     const win32::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
