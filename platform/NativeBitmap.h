@@ -40,6 +40,9 @@ struct PixelRows {
 
 // A new top-down 24- or 32-bit bitmap holding a copy of the rows; null on
 // failure or on the headless build.
+// Releases a bitmap the platform created (used by NativeBitmap only).
+void destroyNativeBitmap(void* handle);
+
 NativeBitmap createNativeBitmap(const PixelRows& rows);
 
 // Size of a native bitmap (0 x 0 when it is not a bitmap).

@@ -33,6 +33,9 @@ private:
 // An icon (or a cursor with the hotspot) from square 32-bit rows with
 // straight alpha; an all-zero mask goes with them, so the alpha channel
 // alone decides transparency. Null on failure and on the headless build.
+// Releases a handle the platform created (used by NativeIcon only).
+void destroyNativeIcon(void* handle, bool isCursor);
+
 NativeIcon createNativeIcon(const PixelRows& rows, bool isCursor, int32_t hotspotX, int32_t hotspotY);
 
 } // namespace platform

@@ -9,51 +9,6 @@
 
 namespace platform {
 
-// ---------------------------------------------------------------------------
-// NativeIcon
-
-NativeIcon::NativeIcon(void* handle, bool isCursor) : m_handle(handle), m_isCursor(isCursor)
-{
-    if (m_handle)
-        countHandleCreated(m_isCursor ? HandleKind::Cursor : HandleKind::Icon);
-}
-
-NativeIcon::~NativeIcon() { reset(); }
-
-NativeIcon::NativeIcon(NativeIcon&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, nullptr)), m_isCursor(other.m_isCursor)
-{
-}
-
-NativeIcon& NativeIcon::operator=(NativeIcon&& other) noexcept
-{
-    if (this != &other) {
-        reset();
-        m_handle = std::exchange(other.m_handle, nullptr);
-        m_isCursor = other.m_isCursor;
-    }
-    return *this;
-}
-
-void* NativeIcon::release()
-{
-    if (m_handle)
-        countHandleDestroyed(m_isCursor ? HandleKind::Cursor : HandleKind::Icon);
-    return std::exchange(m_handle, nullptr);
-}
-
-void NativeIcon::reset()
-{
-    if (!m_handle)
-        return;
-    if (m_isCursor)
-        DestroyCursor(static_cast<HCURSOR>(m_handle));
-    else
-        DestroyIcon(static_cast<HICON>(m_handle));
-    countHandleDestroyed(m_isCursor ? HandleKind::Cursor : HandleKind::Icon);
-    m_handle = nullptr;
-}
-
 NativeIcon createNativeIcon(const PixelRows& rows, bool isCursor, int32_t hotspotX, int32_t hotspotY)
 {
     if (!rows.bits || rows.width <= 0 || rows.width != rows.height || rows.bitsPerPixel != 32)
@@ -82,43 +37,15 @@ NativeIcon createNativeIcon(const PixelRows& rows, bool isCursor, int32_t hotspo
     return NativeIcon(CreateIconIndirect(&iconInfo), isCursor);
 }
 
-// ---------------------------------------------------------------------------
-// NativeBitmap
-
-NativeBitmap::NativeBitmap(void* handle) : m_handle(handle)
+void destroyNativeIcon(void* handle, bool isCursor)
 {
-    if (m_handle)
-        countHandleCreated(HandleKind::Bitmap);
+    if (isCursor)
+        DestroyCursor(static_cast<HCURSOR>(handle));
+    else
+        DestroyIcon(static_cast<HICON>(handle));
 }
 
-NativeBitmap::~NativeBitmap() { reset(); }
-
-NativeBitmap::NativeBitmap(NativeBitmap&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
-
-NativeBitmap& NativeBitmap::operator=(NativeBitmap&& other) noexcept
-{
-    if (this != &other) {
-        reset();
-        m_handle = std::exchange(other.m_handle, nullptr);
-    }
-    return *this;
-}
-
-void* NativeBitmap::release()
-{
-    if (m_handle)
-        countHandleDestroyed(HandleKind::Bitmap);
-    return std::exchange(m_handle, nullptr);
-}
-
-void NativeBitmap::reset()
-{
-    if (!m_handle)
-        return;
-    DeleteObject(static_cast<HBITMAP>(m_handle));
-    countHandleDestroyed(HandleKind::Bitmap);
-    m_handle = nullptr;
-}
+void destroyNativeBitmap(void* handle) { DeleteObject(static_cast<HBITMAP>(handle)); }
 
 NativeBitmap createNativeBitmap(const PixelRows& rows)
 {
