@@ -25,7 +25,6 @@ check "no window was shown" test "$(windows_shown)" -le "$baseline"
 rm -f "$package"
 mkdir -p "$program_dir/data"
 cp "$work/good.pak" "$program_dir/data/data.pak"
-start_program
-sleep 4
-check "with data/data.pak the program runs" kill -0 "$program_pid"
+check "with data/data.pak the program gets past start-up" start_program_and_wait_until_running
+check "and keeps running" kill -0 "$program_pid"
 finish

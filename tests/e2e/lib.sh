@@ -35,6 +35,16 @@ appdata_dir() {
     winepath -u "$windows_path" 2>/dev/null
 }
 
+# Starts the program with no settings folder and waits until it has written
+# its settings: by then it holds the instance mutex and its windows exist.
+start_program_and_wait_until_running() {
+    local config_dir
+    config_dir="$(appdata_dir)/Morvellan Tintscope"
+    rm -rf "$config_dir"
+    start_program
+    wait_for 60 test -s "$config_dir/config.dat"
+}
+
 # Runs the program to its end (at most $1 seconds); prints its exit code.
 run_to_end() {
     local seconds=$1; shift

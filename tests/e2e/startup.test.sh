@@ -3,8 +3,8 @@
 # meanwhile ends at once with exit code -1 (255 on this side).
 . "$(dirname "$0")/lib.sh"
 
-start_program
-sleep 4
+check "the first copy starts" start_program_and_wait_until_running
+sleep 1
 check "the first copy is still running" kill -0 "$program_pid"
 second=$(run_to_end 30)
 check "a second copy ends with -1 (got $second)" test "$second" = 255
