@@ -129,13 +129,11 @@ protected:
 
 } // namespace
 
-TEST_F(ImageCodec, HandlersAreListedInTheirFixedOrder)
+TEST_F(ImageCodec, ImagingLibraryStartsAndHandlersAreFound)
 {
+    // The handler order is checked by the portable tests; here the imaging
+    // library must really have started.
     ASSERT_TRUE(formats.imagingStarted());
-    std::vector<String> names;
-    for (const auto& handler : formats.handlers())
-        names.push_back(handler->name());
-    EXPECT_EQ(names, (std::vector<String>{u"pix", u"bmp", u"jpeg", u"png", u"tiff", u"gif"}));
     EXPECT_EQ(formats.handler(u"PNG"), formats.handlers()[3].get());
     EXPECT_EQ(formats.handler(u"webp"), nullptr);
 }
