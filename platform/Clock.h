@@ -1,0 +1,13 @@
+#pragma once
+// The monotonic millisecond clock every timing of the toolkit reads.
+
+#include <cstdint>
+
+namespace platform {
+
+// Milliseconds from the high-resolution performance counter
+// (counter x 1000 / frequency, truncated). The headless build answers the
+// fake clock, which only platform::headless::advanceClock moves.
+uint64_t monotonicMilliseconds();
+
+} // namespace platform
