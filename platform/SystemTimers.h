@@ -3,6 +3,7 @@
 // thread timers on Windows; in the headless build a fake clock that tests
 // move forward with platform::headless::advanceClock.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 
