@@ -37,6 +37,7 @@ dist: windows
 	rm -rf dist && mkdir -p dist
 	cp $(WINDOWS)/bin/tintscope.exe dist/
 	if [ -f $(WINDOWS)/bin/data.pak ]; then cp $(WINDOWS)/bin/data.pak dist/; fi
+	if [ -f $(WINDOWS)/bin/styles/default.style ]; then mkdir -p dist/styles && cp $(WINDOWS)/bin/styles/default.style dist/styles/; fi
 	if [ -d $(WINDOWS)/bin/languages ]; then cp -r $(WINDOWS)/bin/languages dist/; fi
 
 # The program keeps its settings in a prefix of its own across runs.
