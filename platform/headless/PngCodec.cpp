@@ -17,7 +17,10 @@ constexpr uint32_t kMaxDimension = 1u << 20;
 
 enum ColorType : uint8_t { Gray = 0, Rgb = 2, Palette = 3, GrayAlpha = 4, Rgba = 6 };
 
-uint32_t readBig32(const uint8_t* p) { return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]; }
+uint32_t readBig32(const uint8_t* p)
+{
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
 
 void appendBig32(Bytes& out, uint32_t value)
 {
@@ -161,7 +164,8 @@ std::optional<PngImage> decodePng(const uint8_t* data, size_t size, uint64_t max
                 return std::nullopt;
             paletteSize = length / 3;
             for (size_t i = 0; i < paletteSize; ++i)
-                palette[i] = 0xFF000000u | uint32_t(body[i * 3]) << 16 | uint32_t(body[i * 3 + 1]) << 8 | body[i * 3 + 2];
+                palette[i] =
+                    0xFF000000u | uint32_t(body[i * 3]) << 16 | uint32_t(body[i * 3 + 1]) << 8 | body[i * 3 + 2];
         } else if (type == "tRNS") {
             if (colorType == Palette) {
                 for (size_t i = 0; i < std::min<size_t>(length, 256); ++i)
@@ -220,7 +224,8 @@ std::optional<PngImage> decodePng(const uint8_t* data, size_t size, uint64_t max
             default: {
                 const uint8_t a = colorType == Rgba ? sample(row, x * channels + 3, depth, true) : 255;
                 argb = uint32_t(a) << 24 | uint32_t(sample(row, x * channels, depth, true)) << 16
-                       | uint32_t(sample(row, x * channels + 1, depth, true)) << 8 | sample(row, x * channels + 2, depth, true);
+                       | uint32_t(sample(row, x * channels + 1, depth, true)) << 8
+                       | sample(row, x * channels + 2, depth, true);
                 if (transparentKey && colorType == Rgb) {
                     bool match = true;
                     for (size_t c = 0; c < 3; ++c) {

@@ -10,7 +10,8 @@
 TEST(UICursorTable, SystemCursorsFirstAndTheArrowForEverythingElse)
 {
     Package data;
-    const std::string xml = R"(<?xml version="1.0"?><cursors><cursor name="pipette" hotspotX="1" hotspotY="22"/></cursors>)";
+    const std::string xml =
+        R"(<?xml version="1.0"?><cursors><cursor name="pipette" hotspotX="1" hotspotY="22"/></cursors>)";
     PackageFolder& cursors = data.addFolder(u"cursors");
     cursors.addFile(u"cursors.xml", platform::Bytes(xml.begin(), xml.end()));
     cursors.addFile(u"pipette.png", platform::Bytes{1, 2, 3}); // not an image

@@ -154,7 +154,8 @@ TEST(UIStyleSet, FolderAndPackageLoadTheSameSet)
         EXPECT_TRUE(set->skinsFor(u"").empty());
 
         EXPECT_EQ(set->propertiesFor(u"UIButton"),
-                  (std::vector<StyleProperty>{{u"font", u"tahoma,9,bold"}, {u"padding", u""}, {u"foreground", u"1,2,3"}}));
+                  (std::vector<StyleProperty>{
+                      {u"font", u"tahoma,9,bold"}, {u"padding", u""}, {u"foreground", u"1,2,3"}}));
         EXPECT_TRUE(set->propertiesFor(u"uibutton").empty());
 
         EXPECT_EQ(set->metric(MetricId::LayoutLeftMargin), 6); // the first of two wins
@@ -208,7 +209,7 @@ TEST(UIStyleSet, SearchPrefersTheExecutableFolder)
     ScratchFolder scratch;
     auto files = completeSet(scratch);
     const String beside = writePackageFile(scratch, "default.style", files);
-    const String inStyles = writePackageFile(scratch, "styles/default.style", files);
+    writePackageFile(scratch, "styles/default.style", files); // loses to the one beside
     const String onlyInStyles = writePackageFile(scratch, "styles/other.style", files);
     writeFolder(scratch, "folder.style", files);
     const String elsewhere = writePackageFile(scratch, "elsewhere/mine.style", files);
@@ -234,5 +235,4 @@ TEST(UIStyleSet, SearchPrefersTheExecutableFolder)
     EXPECT_EQ(set->location(), beside);
     EXPECT_EQ(set->storage(), StyleStorage::Package);
     EXPECT_FALSE(loadStyle(u"missing", scratch.path()));
-    (void)inStyles;
 }
