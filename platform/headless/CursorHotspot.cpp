@@ -1,0 +1,7 @@
+#include "platform/CursorHotspot.h"
+
+namespace platform {
+
+std::optional<Point> cursorHotspot(NativeHandle) { return std::nullopt; }
+
+} // namespace platform
