@@ -98,13 +98,16 @@ public:
 
     void drawEllipse(const Rect& bounds) override
     {
-        // A 64-sided polygon is close enough for tests.
+        // A 64-sided polygon is close enough for tests. Its outline runs
+        // through the centres of the rectangle's outermost pixels, so the
+        // ellipse covers the rectangle's pixels and no more.
         std::vector<Point> points;
-        const double cx = bounds.x + bounds.width / 2.0, cy = bounds.y + bounds.height / 2.0;
+        const double rx = (bounds.width - 1) / 2.0, ry = (bounds.height - 1) / 2.0;
+        const double cx = bounds.x + rx, cy = bounds.y + ry;
         for (int i = 0; i < 64; ++i) {
             const double angle = i * 3.14159265358979323846 / 32.0;
-            points.push_back({static_cast<int32_t>(std::lround(cx + std::cos(angle) * bounds.width / 2.0)),
-                              static_cast<int32_t>(std::lround(cy + std::sin(angle) * bounds.height / 2.0))});
+            points.push_back({static_cast<int32_t>(std::lround(cx + std::cos(angle) * rx)),
+                              static_cast<int32_t>(std::lround(cy + std::sin(angle) * ry))});
         }
         drawPolygon(points.data(), static_cast<int32_t>(points.size()), FillRule::Alternate);
     }
