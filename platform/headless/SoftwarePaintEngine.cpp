@@ -185,9 +185,11 @@ public:
             return;
         const Rect visibleArea = clipped(dst);
         for (int32_t y = visibleArea.y; y < visibleArea.bottom(); ++y) {
-            const int32_t sy = source.y + static_cast<int32_t>(static_cast<int64_t>(y - dst.y) * source.height / dst.height);
+            const int32_t sy =
+                source.y + static_cast<int32_t>(static_cast<int64_t>(y - dst.y) * source.height / dst.height);
             for (int32_t x = visibleArea.x; x < visibleArea.right(); ++x) {
-                const int32_t sx = source.x + static_cast<int32_t>(static_cast<int64_t>(x - dst.x) * source.width / dst.width);
+                const int32_t sx =
+                    source.x + static_cast<int32_t>(static_cast<int64_t>(x - dst.x) * source.width / dst.width);
                 blend(x, y, image, sx, sy);
             }
         }
@@ -233,7 +235,8 @@ private:
     }
     uint8_t* at(int32_t x, int32_t y) const
     {
-        return m_rows.bits + static_cast<ptrdiff_t>(y) * m_rows.stride + static_cast<ptrdiff_t>(x) * (m_rows.bitsPerPixel / 8);
+        return m_rows.bits + static_cast<ptrdiff_t>(y) * m_rows.stride
+               + static_cast<ptrdiff_t>(x) * (m_rows.bitsPerPixel / 8);
     }
     void put(int32_t x, int32_t y, uint32_t color) const
     {
@@ -255,7 +258,8 @@ private:
     void blend(int32_t x, int32_t y, const ImageSource& image, int32_t sx, int32_t sy) const
     {
         const int32_t sbpp = image.rows.bitsPerPixel / 8;
-        const uint8_t* s = image.rows.bits + static_cast<ptrdiff_t>(sy) * image.rows.stride + static_cast<ptrdiff_t>(sx) * sbpp;
+        const uint8_t* s =
+            image.rows.bits + static_cast<ptrdiff_t>(sy) * image.rows.stride + static_cast<ptrdiff_t>(sx) * sbpp;
         uint8_t* d = at(x, y);
         const bool targetAlpha = m_rows.bitsPerPixel == 32;
         if (!image.hasAlpha || sbpp != 4) {
