@@ -32,6 +32,10 @@ PathKind pathKind(StringView path);
 // file, or one larger than `maxBytes`.
 std::optional<Bytes> readFile(StringView path, uint64_t maxBytes = uint64_t(1) << 31);
 
+// Reads at most `count` bytes from the start of the file (fewer when it is
+// shorter); nothing for a missing file, a folder or an unreadable file.
+std::optional<Bytes> readFileStart(StringView path, size_t count);
+
 // Creates or replaces the file with exactly these bytes.
 bool writeFile(StringView path, const Bytes& bytes);
 

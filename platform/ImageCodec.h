@@ -3,8 +3,8 @@
 // library (GDI+ on Windows). The headless build has no imaging library: its
 // decoders and encoders report failure.
 
-#include "NativeBitmap.h"
-#include "Text.h"
+#include "platform/NativeBitmap.h"
+#include "platform/Text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -39,12 +39,34 @@ std::optional<ImageFileType> imageFileTypeForExtension(StringView extension);
 // it has none.
 String fileExtension(StringView path);
 
+// The largest pixel block an image may have: 32-bit pixels whose byte
+// count (and every byte offset) fits in int32.
+inline constexpr int64_t kMaxImageBytes = 0x7FFFFFFF;
+
+// Whether a width x height image of 32-bit pixels stays within
+// kMaxImageBytes (and both sides are positive). Computed in 64 bits.
+bool isImageSizeAllowed(int64_t width, int64_t height);
+
+struct ImageDimensions {
+    int64_t width = 0;
+    int64_t height = 0;
+    friend bool operator==(const ImageDimensions&, const ImageDimensions&) = default;
+};
+
+// The size the header of a PNG, BMP, GIF, JPEG or TIFF image declares,
+// read without decoding anything; nothing when the bytes are none of these
+// or too short to tell. Decoders check it before the imaging library gets
+// the bytes, so a small file claiming a huge size costs no allocation.
+std::optional<ImageDimensions> declaredImageSize(const uint8_t* data, size_t size);
+
 // Called once the decoded size is known; returns the 32-bit rows to receive
 // the pixels (B, G, R, A, straight alpha), or rows with null bits to give up.
 using PixelAllocator = std::function<PixelRows(int32_t width, int32_t height)>;
 
 // Decodes a bitmap image (not a metafile) of positive size. Fails for a
-// missing path, a folder, undecodable bytes or when the allocator gives up.
+// missing path, a folder, undecodable bytes, a declared or decoded size that
+// isImageSizeAllowed refuses (checked before any pixel is converted), or
+// when the allocator gives up.
 bool decodeImageFile(StringView path, const PixelAllocator& allocate);
 bool decodeImage(const uint8_t* data, size_t size, const PixelAllocator& allocate);
 

@@ -39,11 +39,11 @@ struct PixelRows {
 };
 
 // A new top-down 24- or 32-bit bitmap holding a copy of the rows; null on
-// failure or on the headless build.
+// failure (sizes beyond the image limit included) or on the headless build.
+NativeBitmap createNativeBitmap(const PixelRows& rows);
+
 // Releases a bitmap the platform created (used by NativeBitmap only).
 void destroyNativeBitmap(void* handle);
-
-NativeBitmap createNativeBitmap(const PixelRows& rows);
 
 // Size of a native bitmap (0 x 0 when it is not a bitmap).
 bool nativeBitmapSize(void* bitmap, int32_t& width, int32_t& height);

@@ -4,7 +4,7 @@
 // Move-only: the object destroys the handle when it goes, unless the handle
 // was handed on with `release`, after which the receiver owns it.
 
-#include "NativeBitmap.h"
+#include "platform/NativeBitmap.h"
 
 namespace platform {
 
@@ -33,9 +33,9 @@ private:
 // An icon (or a cursor with the hotspot) from square 32-bit rows with
 // straight alpha; an all-zero mask goes with them, so the alpha channel
 // alone decides transparency. Null on failure and on the headless build.
+NativeIcon createNativeIcon(const PixelRows& rows, bool isCursor, int32_t hotspotX, int32_t hotspotY);
+
 // Releases a handle the platform created (used by NativeIcon only).
 void destroyNativeIcon(void* handle, bool isCursor);
-
-NativeIcon createNativeIcon(const PixelRows& rows, bool isCursor, int32_t hotspotX, int32_t hotspotY);
 
 } // namespace platform

@@ -9,7 +9,7 @@
 // outlines shapes and draws lines and text (its colour is the text colour),
 // the brush fills shapes.
 
-#include "PaintTypes.h"
+#include "platform/PaintTypes.h"
 
 #include <memory>
 #include <vector>

@@ -6,9 +6,9 @@
 // only; an alpha of 0 means "draw nothing" for a pen (no outline, no line,
 // no text) and for a brush (no fill).
 
-#include "Geometry.h"
-#include "NativeBitmap.h"
-#include "Text.h"
+#include "platform/Geometry.h"
+#include "platform/NativeBitmap.h"
+#include "platform/Text.h"
 
 #include <cstdint>
 

@@ -62,6 +62,21 @@ std::optional<Bytes> readFile(StringView path, uint64_t maxBytes)
     return bytes;
 }
 
+std::optional<Bytes> readFileStart(StringView path, size_t count)
+{
+    if (pathKind(path) != PathKind::File)
+        return std::nullopt;
+    std::ifstream in(nativePath(path), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    Bytes bytes(count);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+    if (in.bad())
+        return std::nullopt;
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
+}
+
 bool writeFile(StringView path, const Bytes& bytes) { return writeAll(nativePath(path), bytes); }
 
 bool replaceFile(StringView path, const Bytes& bytes)

@@ -98,13 +98,16 @@ public:
 
     void drawEllipse(const Rect& bounds) override
     {
-        // A 64-sided polygon is close enough for tests.
+        // A 64-sided polygon is close enough for tests. Its outline runs
+        // through the centres of the rectangle's outermost pixels, so the
+        // ellipse covers the rectangle's pixels and no more.
         std::vector<Point> points;
-        const double cx = bounds.x + bounds.width / 2.0, cy = bounds.y + bounds.height / 2.0;
+        const double rx = (bounds.width - 1) / 2.0, ry = (bounds.height - 1) / 2.0;
+        const double cx = bounds.x + rx, cy = bounds.y + ry;
         for (int i = 0; i < 64; ++i) {
             const double angle = i * 3.14159265358979323846 / 32.0;
-            points.push_back({static_cast<int32_t>(std::lround(cx + std::cos(angle) * bounds.width / 2.0)),
-                              static_cast<int32_t>(std::lround(cy + std::sin(angle) * bounds.height / 2.0))});
+            points.push_back({static_cast<int32_t>(std::lround(cx + std::cos(angle) * rx)),
+                              static_cast<int32_t>(std::lround(cy + std::sin(angle) * ry))});
         }
         drawPolygon(points.data(), static_cast<int32_t>(points.size()), FillRule::Alternate);
     }
@@ -182,9 +185,11 @@ public:
             return;
         const Rect visibleArea = clipped(dst);
         for (int32_t y = visibleArea.y; y < visibleArea.bottom(); ++y) {
-            const int32_t sy = source.y + static_cast<int32_t>(static_cast<int64_t>(y - dst.y) * source.height / dst.height);
+            const int32_t sy =
+                source.y + static_cast<int32_t>(static_cast<int64_t>(y - dst.y) * source.height / dst.height);
             for (int32_t x = visibleArea.x; x < visibleArea.right(); ++x) {
-                const int32_t sx = source.x + static_cast<int32_t>(static_cast<int64_t>(x - dst.x) * source.width / dst.width);
+                const int32_t sx =
+                    source.x + static_cast<int32_t>(static_cast<int64_t>(x - dst.x) * source.width / dst.width);
                 blend(x, y, image, sx, sy);
             }
         }
@@ -230,7 +235,8 @@ private:
     }
     uint8_t* at(int32_t x, int32_t y) const
     {
-        return m_rows.bits + static_cast<ptrdiff_t>(y) * m_rows.stride + static_cast<ptrdiff_t>(x) * (m_rows.bitsPerPixel / 8);
+        return m_rows.bits + static_cast<ptrdiff_t>(y) * m_rows.stride
+               + static_cast<ptrdiff_t>(x) * (m_rows.bitsPerPixel / 8);
     }
     void put(int32_t x, int32_t y, uint32_t color) const
     {
@@ -252,7 +258,8 @@ private:
     void blend(int32_t x, int32_t y, const ImageSource& image, int32_t sx, int32_t sy) const
     {
         const int32_t sbpp = image.rows.bitsPerPixel / 8;
-        const uint8_t* s = image.rows.bits + static_cast<ptrdiff_t>(sy) * image.rows.stride + static_cast<ptrdiff_t>(sx) * sbpp;
+        const uint8_t* s =
+            image.rows.bits + static_cast<ptrdiff_t>(sy) * image.rows.stride + static_cast<ptrdiff_t>(sx) * sbpp;
         uint8_t* d = at(x, y);
         const bool targetAlpha = m_rows.bitsPerPixel == 32;
         if (!image.hasAlpha || sbpp != 4) {

@@ -29,6 +29,33 @@ COLORREF rgbOf(uint32_t color)
 
 bool visible(uint32_t color) { return (color >> 24) != 0; }
 
+// Whether Ellipse covers the right and bottom coordinates of its rectangle
+// in the advanced graphics mode. Windows includes them there; other GDI
+// implementations (Wine's) leave them out as in the compatible mode.
+// Measured once, by drawing a 5-pixel ellipse on a small bitmap.
+bool ellipseIncludesRightBottom()
+{
+    static const bool kIncludes = [] {
+        constexpr int kSide = 8;
+        const BITMAPINFO info = win32::topDownBitmapInfo(kSide, kSide, 32);
+        void* bits = nullptr;
+        const win32::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        const win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+        if (!bitmap || !bits || !dc)
+            return true;
+        const win32::SelectionGuard selected(dc.get(), bitmap.get());
+        SetGraphicsMode(dc.get(), GM_ADVANCED);
+        const win32::SelectionGuard pen(dc.get(), GetStockObject(WHITE_PEN));
+        const win32::SelectionGuard brush(dc.get(), GetStockObject(WHITE_BRUSH));
+        Ellipse(dc.get(), 0, 0, 4, 4);
+        GdiFlush();
+        // The middle pixel of column 4 is on the outline only when the
+        // right coordinate is included.
+        return static_cast<const uint32_t*>(bits)[2 * kSide + 4] != 0;
+    }();
+    return kIncludes;
+}
+
 int penStyleOf(PenStyle style)
 {
     switch (style) {
@@ -131,23 +158,31 @@ public:
             return;
         for (int32_t i = 0; i < count; ++i) {
             const Point from = lines[i].from, to = lines[i].to;
-            // GDI leaves out a line's last pixel: go one step further along
-            // the major axis so that the end point is drawn too.
+            // GDI leaves out a line's last pixel. Horizontal, vertical and
+            // 45-degree lines are lengthened by one pixel, which keeps their
+            // slope and their pen pattern; any other line would change slope,
+            // so its end point gets a one-step segment of its own instead.
             const int32_t dx = to.x - from.x, dy = to.y - from.y;
-            Point past = to;
-            if (std::abs(dx) >= std::abs(dy))
-                past.x += dx >= 0 ? 1 : -1;
-            else
-                past.y += dy >= 0 ? 1 : -1;
+            const int32_t stepX = dx > 0 ? 1 : dx < 0 ? -1 : 0, stepY = dy > 0 ? 1 : dy < 0 ? -1 : 0;
             MoveToEx(m_dc.get(), from.x, from.y, nullptr);
-            LineTo(m_dc.get(), past.x, past.y);
+            if (dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy)) {
+                LineTo(m_dc.get(), to.x + (stepX == 0 && stepY == 0 ? 1 : stepX), to.y + stepY);
+            } else {
+                LineTo(m_dc.get(), to.x, to.y);
+                if (std::abs(dx) > std::abs(dy))
+                    LineTo(m_dc.get(), to.x + stepX, to.y);
+                else
+                    LineTo(m_dc.get(), to.x, to.y + stepY);
+            }
         }
     }
 
     void drawEllipse(const Rect& bounds) override
     {
-        // Inclusive corners (advanced graphics mode): stay inside the bounds.
-        Ellipse(m_dc.get(), bounds.x, bounds.y, bounds.right() - 1, bounds.bottom() - 1);
+        // The outline touches the rectangle's outermost pixels, the last
+        // column and row included.
+        const int32_t inset = ellipseIncludesRightBottom() ? 1 : 0;
+        Ellipse(m_dc.get(), bounds.x, bounds.y, bounds.right() - inset, bounds.bottom() - inset);
     }
 
     Point windowOrigin() const override
@@ -299,10 +334,33 @@ public:
     }
 
 private:
+    // Takes the world transform off the context while GDI+ draws on it:
+    // some GDI+ implementations (Wine's) apply the context's transform on top
+    // of their own, others do not, so GDI+ is given the transform alone.
+    struct IdentityWorldTransform {
+        explicit IdentityWorldTransform(HDC dc) : dc(dc)
+        {
+            saved = GetWorldTransform(dc, &previous) != FALSE;
+            if (saved)
+                ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
+        }
+        ~IdentityWorldTransform()
+        {
+            if (saved)
+                SetWorldTransform(dc, &previous);
+        }
+        IdentityWorldTransform(const IdentityWorldTransform&) = delete;
+        IdentityWorldTransform& operator=(const IdentityWorldTransform&) = delete;
+        HDC dc;
+        XFORM previous{};
+        bool saved = false;
+    };
+
     // A GDI+ graphics over the context, set up for pixel-exact image
-    // drawing; the library stays started while it exists.
+    // drawing with the canvas transform; the library stays started while it
+    // exists, and the context's own transform is off until it goes.
     struct Imaging {
-        Imaging(HDC dc, const PaintTransform& transform, bool blend, ImageScaling scaling)
+        Imaging(HDC dc, const PaintTransform& transform, bool blend, ImageScaling scaling) : identity(dc)
         {
             if (!session.isActive())
                 return;
@@ -324,7 +382,10 @@ private:
                 win32::gp::GdipTranslateWorldTransform(g, transform.dx, transform.dy, Gdiplus::MatrixOrderAppend);
             }
         }
+        // Declared in this order so that the graphics goes first, then the
+        // context gets its transform back, then the library may stop.
         ImagingSession session;
+        IdentityWorldTransform identity;
         win32::GpGraphicsPtr graphics;
     };
 

@@ -95,6 +95,28 @@ std::optional<Bytes> readFile(StringView path, uint64_t maxBytes)
     return bytes;
 }
 
+std::optional<Bytes> readFileStart(StringView path, size_t count)
+{
+    ErrorModeGuard errors;
+    FileHandle file(CreateFileW(wide(String(path)), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return std::nullopt;
+    Bytes bytes(count);
+    size_t filled = 0;
+    while (filled < count) {
+        DWORD got = 0;
+        const auto wanted = static_cast<DWORD>(count - filled < 65536 ? count - filled : 65536);
+        if (!ReadFile(file.get(), bytes.data() + filled, wanted, &got, nullptr))
+            return std::nullopt;
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
 bool writeFile(StringView path, const Bytes& bytes) { return writeAll(String(path), bytes, false); }
 
 bool replaceFile(StringView path, const Bytes& bytes)

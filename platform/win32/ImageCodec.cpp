@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -16,11 +18,14 @@ namespace platform {
 
 namespace {
 
+// A file larger than this is no image the toolkit could hold.
+constexpr uint64_t kMaxImageFileBytes = uint64_t(1) << 30;
+
 int g_sessions = 0;
 ULONG_PTR g_token = 0;
 
 // {1d5be4b5-fa4a-452d-9cdd-5db35105e7eb}: the JPEG quality parameter.
-constexpr GUID jpegQualityParameter = {0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
+constexpr GUID kJpegQualityParameter = {0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
 
 // An IStream over a movable global memory block holding a copy of the
 // bytes; the stream frees the block when released.
@@ -57,7 +62,8 @@ private:
 };
 
 // Copies a decoded image's pixels into rows from the allocator, through a
-// 32-bit ARGB clone when the image has another pixel format.
+// 32-bit ARGB clone when the image has another pixel format. The size is
+// checked and the rows allocated before anything is converted or locked.
 bool copyPixels(Gdiplus::GpImage* image, const PixelAllocator& allocate)
 {
     namespace gp = win32::gp;
@@ -67,10 +73,14 @@ bool copyPixels(Gdiplus::GpImage* image, const PixelAllocator& allocate)
     UINT width = 0, height = 0;
     if (gp::GdipGetImageWidth(image, &width) != Gdiplus::Ok || gp::GdipGetImageHeight(image, &height) != Gdiplus::Ok)
         return false;
-    if (width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
+    if (!isImageSizeAllowed(width, height))
         return false;
     Gdiplus::PixelFormat format = 0;
     if (gp::GdipGetImagePixelFormat(image, &format) != Gdiplus::Ok)
+        return false;
+    const PixelRows rows = allocate(static_cast<int32_t>(width), static_cast<int32_t>(height));
+    if (!rows.bits || rows.width != static_cast<int32_t>(width) || rows.height != static_cast<int32_t>(height)
+        || rows.bitsPerPixel != 32)
         return false;
 
     auto* bitmap = static_cast<Gdiplus::GpBitmap*>(image);
@@ -90,17 +100,12 @@ bool copyPixels(Gdiplus::GpImage* image, const PixelAllocator& allocate)
     if (gp::GdipBitmapLockBits(bitmap, &area, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &locked)
         != Gdiplus::Ok)
         return false;
-    const PixelRows rows = allocate(static_cast<int32_t>(width), static_cast<int32_t>(height));
-    const bool ok = rows.bits && rows.width == static_cast<int32_t>(width)
-                    && rows.height == static_cast<int32_t>(height) && rows.bitsPerPixel == 32;
-    if (ok) {
-        const auto* source = static_cast<const uint8_t*>(locked.Scan0);
-        for (UINT y = 0; y < height; ++y)
-            std::memcpy(rows.bits + static_cast<ptrdiff_t>(y) * rows.stride,
-                        source + static_cast<ptrdiff_t>(y) * locked.Stride, static_cast<size_t>(width) * 4);
-    }
+    const auto* source = static_cast<const uint8_t*>(locked.Scan0);
+    for (UINT y = 0; y < height; ++y)
+        std::memcpy(rows.bits + static_cast<ptrdiff_t>(y) * rows.stride,
+                    source + static_cast<ptrdiff_t>(y) * locked.Stride, static_cast<size_t>(width) * 4);
     gp::GdipBitmapUnlockBits(bitmap, &locked);
-    return ok;
+    return true;
 }
 
 const wchar_t* mimeTypeOf(ImageFileType type)
@@ -142,10 +147,14 @@ bool findEncoder(const wchar_t* mimeType, CLSID& clsid)
 // colours itself, so GIF files are written from indexed rows made here:
 // exact colours when the image has at most 256 of them, otherwise the
 // nearest colour of a fixed 6 x 6 x 6 cube. Pixels with alpha below 128
-// share one fully transparent entry.
+// share one fully transparent entry, whose index goes to `transparentIndex`
+// when some pixel uses it.
+constexpr uint8_t kCubeTransparentIndex = 216;
+
 win32::GpImagePtr indexedCopy(const PixelRows& rows, PixelLayout layout, std::vector<uint8_t>& indices,
-                              std::vector<uint8_t>& paletteBuffer)
+                              std::vector<uint8_t>& paletteBuffer, std::optional<uint8_t>& transparentIndex)
 {
+    transparentIndex.reset();
     const int32_t bpp = rows.bitsPerPixel / 8;
     const auto argbAt = [&](int32_t x, int32_t y) {
         const uint8_t* p = rows.bits + static_cast<ptrdiff_t>(y) * rows.stride + static_cast<ptrdiff_t>(x) * bpp;
@@ -190,13 +199,15 @@ win32::GpImagePtr indexedCopy(const PixelRows& rows, PixelLayout layout, std::ve
             if (fits) {
                 index = exact[c];
             } else if (c == 0) {
-                index = 216;
+                index = kCubeTransparentIndex;
             } else {
                 const auto level = [](uint32_t v) { return (v * 5 + 127) / 255; };
                 index = static_cast<uint8_t>(level((c >> 16) & 0xFF) * 36 + level((c >> 8) & 0xFF) * 6
                                              + level(c & 0xFF));
             }
             indices[static_cast<size_t>(y) * stride + x] = index;
+            if (c == 0)
+                transparentIndex = index;
         }
 
     win32::GpImagePtr result;
@@ -214,6 +225,46 @@ win32::GpImagePtr indexedCopy(const PixelRows& rows, PixelLayout layout, std::ve
     if (win32::gp::GdipSetImagePalette(bitmap, colors) != Gdiplus::Ok)
         result.reset();
     return result;
+}
+
+// Makes palette entry `index` transparent in the first frame of a GIF file.
+// Transparency lives in a graphic control extension before the frame, which
+// not every imaging library writes (Wine's does not): an existing one gets
+// the index, otherwise one is inserted.
+bool markGifTransparency(Bytes& gif, uint8_t index)
+{
+    const auto colorTableBytes = [](uint8_t packed) { return (packed & 0x80) ? size_t(3) << ((packed & 7) + 1) : 0; };
+    // Skips data sub-blocks (length-prefixed, ended by a zero length).
+    const auto skipSubBlocks = [&](size_t at) {
+        while (at < gif.size() && gif[at] != 0)
+            at += size_t(gif[at]) + 1;
+        return at + 1;
+    };
+    if (gif.size() < 13 || std::memcmp(gif.data(), "GIF8", 4) != 0)
+        return false;
+    size_t at = 13 + colorTableBytes(gif[10]);
+    std::optional<size_t> control;
+    while (at < gif.size()) {
+        if (gif[at] == 0x21 && at + 1 < gif.size()) { // extension
+            if (gif[at + 1] == 0xF9 && at + 7 < gif.size() && gif[at + 2] == 4)
+                control = at;
+            at = skipSubBlocks(at + 2);
+        } else if (gif[at] == 0x2C) { // the first frame
+            if (control) {
+                gif[*control + 3] |= 0x01;
+                gif[*control + 6] = index;
+            } else {
+                const uint8_t extension[] = {0x21, 0xF9, 4, 0x01, 0, 0, index, 0};
+                gif.insert(gif.begin() + static_cast<ptrdiff_t>(at), std::begin(extension), std::end(extension));
+            }
+            // The extension is a GIF89a feature.
+            std::memcpy(gif.data(), "GIF89a", 6);
+            return true;
+        } else {
+            return false;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -241,28 +292,26 @@ ImagingSession::~ImagingSession()
 
 bool decodeImageFile(StringView path, const PixelAllocator& allocate)
 {
+    // Read whole so that the header can be checked before the library sees
+    // the file; the files the toolkit loads are small.
     if (pathKind(path) != PathKind::File)
         return false;
-    const ImagingSession session;
-    if (!session.isActive())
-        return false;
-    const win32::ErrorModeGuard quiet;
-    const String text(path);
-    Gdiplus::GpImage* loaded = nullptr;
-    if (win32::gp::GdipLoadImageFromFile(win32::wide(text), &loaded) != Gdiplus::Ok)
-        return false;
-    win32::GpImagePtr image;
-    image.adopt(loaded);
-    return copyPixels(image.get(), allocate);
+    const auto bytes = readFile(path, kMaxImageFileBytes);
+    return bytes && decodeImage(bytes->data(), bytes->size(), allocate);
 }
 
 bool decodeImage(const uint8_t* data, size_t size, const PixelAllocator& allocate)
 {
     if (!data || size == 0)
         return false;
+    // The library allocates the declared size as it opens the image.
+    if (const auto declared = declaredImageSize(data, size); declared && !isImageSizeAllowed(declared->width,
+                                                                                               declared->height))
+        return false;
     const ImagingSession session;
     if (!session.isActive())
         return false;
+    const win32::ErrorModeGuard quiet;
     // The image reads from the stream lazily: the stream must outlive it.
     const MemoryStream stream(data, size);
     if (!stream.get())
@@ -287,9 +336,10 @@ bool encodeImageFile(StringView path, ImageFileType type, const PixelRows& rows,
         return false;
     // The indexed copy's buffers must outlive the bitmap over them.
     std::vector<uint8_t> indices, palette;
+    std::optional<uint8_t> transparentIndex;
     const win32::GpImagePtr bitmap =
         type == ImageFileType::Gif
-            ? indexedCopy(rows, layout, indices, palette)
+            ? indexedCopy(rows, layout, indices, palette, transparentIndex)
             : win32::wrapRows(rows, layout != PixelLayout::Rgb24, layout == PixelLayout::PremultipliedArgb32);
     if (!bitmap)
         return false;
@@ -297,16 +347,21 @@ bool encodeImageFile(StringView path, ImageFileType type, const PixelRows& rows,
     ULONG quality = 100;
     Gdiplus::EncoderParameters parameters{};
     parameters.Count = 1;
-    parameters.Parameter[0].Guid = jpegQualityParameter;
+    parameters.Parameter[0].Guid = kJpegQualityParameter;
     parameters.Parameter[0].NumberOfValues = 1;
     parameters.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
     parameters.Parameter[0].Value = &quality;
 
     const win32::ErrorModeGuard quiet;
     const String text(path);
-    return win32::gp::GdipSaveImageToFile(bitmap.get(), win32::wide(text), &encoder,
-                                          type == ImageFileType::Jpeg ? &parameters : nullptr)
-           == Gdiplus::Ok;
+    if (win32::gp::GdipSaveImageToFile(bitmap.get(), win32::wide(text), &encoder,
+                                       type == ImageFileType::Jpeg ? &parameters : nullptr)
+        != Gdiplus::Ok)
+        return false;
+    if (!transparentIndex)
+        return true;
+    auto written = readFile(path);
+    return written && markGifTransparency(*written, *transparentIndex) && writeFile(path, *written);
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "platform/NativeBitmap.h"
 #include "platform/NativeIcon.h"
 
+#include "platform/ImageCodec.h"
 #include "platform/win32/GdiHandles.h"
 
 #include <cstring>
@@ -11,7 +12,8 @@ namespace platform {
 
 NativeIcon createNativeIcon(const PixelRows& rows, bool isCursor, int32_t hotspotX, int32_t hotspotY)
 {
-    if (!rows.bits || rows.width <= 0 || rows.width != rows.height || rows.bitsPerPixel != 32)
+    if (!rows.bits || rows.width != rows.height || rows.bitsPerPixel != 32
+        || !isImageSizeAllowed(rows.width, rows.height))
         return {};
     const BITMAPINFO info = win32::topDownBitmapInfo(rows.width, rows.height, 32);
     void* bits = nullptr;
@@ -49,7 +51,8 @@ void destroyNativeBitmap(void* handle) { DeleteObject(static_cast<HBITMAP>(handl
 
 NativeBitmap createNativeBitmap(const PixelRows& rows)
 {
-    if (!rows.bits || rows.width <= 0 || rows.height <= 0 || (rows.bitsPerPixel != 24 && rows.bitsPerPixel != 32))
+    if (!rows.bits || !isImageSizeAllowed(rows.width, rows.height)
+        || (rows.bitsPerPixel != 24 && rows.bitsPerPixel != 32))
         return {};
     const BITMAPINFO info = win32::topDownBitmapInfo(rows.width, rows.height, rows.bitsPerPixel);
     void* bits = nullptr;
@@ -59,8 +62,10 @@ NativeBitmap createNativeBitmap(const PixelRows& rows)
     NativeBitmap result(bitmap);
     if (!bits)
         return {};
-    const int32_t stride = (rows.width * rows.bitsPerPixel + 31) / 32 * 4;
-    const size_t rowBytes = static_cast<size_t>(rows.width) * (rows.bitsPerPixel / 8);
+    // Sizes in 64 bits: width x bits per pixel overflows int32 long before
+    // the pixel block does.
+    const int64_t stride = (static_cast<int64_t>(rows.width) * rows.bitsPerPixel + 31) / 32 * 4;
+    const size_t rowBytes = static_cast<size_t>(rows.width) * static_cast<size_t>(rows.bitsPerPixel / 8);
     for (int32_t y = 0; y < rows.height; ++y)
         std::memcpy(static_cast<uint8_t*>(bits) + static_cast<ptrdiff_t>(y) * stride,
                     rows.bits + static_cast<ptrdiff_t>(y) * rows.stride, rowBytes);
@@ -86,7 +91,7 @@ bool readNativeBitmap(void* bitmap, const PixelRows& rows)
         || GetObjectW(static_cast<HBITMAP>(bitmap), sizeof info, &info) != sizeof info)
         return false;
     const int32_t height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
-    if (info.bmWidth != rows.width || height != rows.height || rows.stride != rows.width * 4)
+    if (info.bmWidth != rows.width || height != rows.height || rows.stride != static_cast<int64_t>(rows.width) * 4)
         return false;
     BITMAPINFO request = win32::topDownBitmapInfo(rows.width, rows.height, 32);
     const win32::ScreenDc screen;
@@ -100,11 +105,11 @@ bool readNativeBitmap(void* bitmap, const PixelRows& rows)
     if (info.bmBitsPixel == 32)
         for (int32_t y = 0; y < rows.height && !anyAlpha; ++y)
             for (int32_t x = 0; x < rows.width && !anyAlpha; ++x)
-                anyAlpha = rows.bits[static_cast<ptrdiff_t>(y) * rows.stride + x * 4 + 3] != 0;
+                anyAlpha = rows.bits[static_cast<ptrdiff_t>(y) * rows.stride + static_cast<ptrdiff_t>(x) * 4 + 3] != 0;
     if (!anyAlpha)
         for (int32_t y = 0; y < rows.height; ++y)
             for (int32_t x = 0; x < rows.width; ++x)
-                rows.bits[static_cast<ptrdiff_t>(y) * rows.stride + x * 4 + 3] = 0xFF;
+                rows.bits[static_cast<ptrdiff_t>(y) * rows.stride + static_cast<ptrdiff_t>(x) * 4 + 3] = 0xFF;
     return true;
 }
 

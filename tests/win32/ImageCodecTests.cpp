@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -72,6 +73,54 @@ platform::Bytes palettePng()
     return png;
 }
 
+// A PNG whose header declares width x height of 8-bit RGBA, followed by
+// one tiny (truncated) block of image data.
+platform::Bytes pngClaiming(uint32_t width, uint32_t height)
+{
+    platform::Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    platform::Bytes header;
+    putBe32(header, width);
+    putBe32(header, height);
+    header.insert(header.end(), {8, 6, 0, 0, 0});
+    pngChunk(png, "IHDR", header);
+    pngChunk(png, "IDAT", {0x78, 0x01, 0x01, 0x05, 0x00, 0xFA, 0xFF, 0, 1, 2, 3, 4});
+    pngChunk(png, "IEND", {});
+    return png;
+}
+
+// A 32-bit BMP whose header declares width x height, with 64 bytes of pixels.
+platform::Bytes bmpClaiming(int32_t width, int32_t height)
+{
+    platform::Bytes bmp(54 + 64, 0);
+    const auto put32 = [&](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            bmp[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, static_cast<uint32_t>(bmp.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<uint32_t>(width));
+    put32(22, static_cast<uint32_t>(height));
+    bmp[26] = 1;
+    bmp[28] = 32;
+    return bmp;
+}
+
+// The process's peak of committed memory, in bytes.
+uint64_t peakCommittedBytes()
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    using Query = BOOL(WINAPI*)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "K32GetProcessMemoryInfo")));
+    if (!query || !query(GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return counters.PeakPagefileUsage;
+}
+
 String tempPath(const char* name)
 {
     return (fs::temp_directory_path() / name).u16string();
@@ -124,19 +173,11 @@ platform::Bytes jpegThroughLibrary(const UIImage& image, long quality)
 
 class ImageCodec : public ::testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(formats.imagingStarted()); }
     ImageFormats formats; // keeps the imaging library started
 };
 
 } // namespace
-
-TEST_F(ImageCodec, ImagingLibraryStartsAndHandlersAreFound)
-{
-    // The handler order is checked by the portable tests; here the imaging
-    // library must really have started.
-    ASSERT_TRUE(formats.imagingStarted());
-    EXPECT_EQ(formats.handler(u"PNG"), formats.handlers()[3].get());
-    EXPECT_EQ(formats.handler(u"webp"), nullptr);
-}
 
 TEST_F(ImageCodec, PalettePngLoadsAsArgbWithAlpha)
 {
@@ -310,4 +351,69 @@ TEST_F(ImageCodec, NativeBitmapRoundTrip)
     EXPECT_TRUE(back.hasAlpha());
     EXPECT_EQ(back.pixel(4, 3), original.pixel(4, 3)); // opaque: alpha 255
     EXPECT_TRUE(UIImage::fromNativeBitmap(nullptr).isEmpty());
+}
+
+// Regression: the decoder converted and locked the whole bitmap before the
+// size was checked, so a tiny file declaring 100000 x 100000 pixels reached
+// the imaging library, which allocates what the header declares.
+TEST_F(ImageCodec, HugeDeclaredSizesAreRefusedBeforeDecoding)
+{
+    const platform::Bytes files[] = {pngClaiming(100000, 100000), pngClaiming(30000, 20000),
+                                     bmpClaiming(100000, 100000), bmpClaiming(30000, -20000)};
+    const uint64_t before = peakCommittedBytes();
+    for (const platform::Bytes& bytes : files) {
+        UIImage image;
+        EXPECT_FALSE(image.loadFromMemory(bytes.data(), bytes.size()));
+        const String path = tempPath("tintscope-huge.img");
+        ASSERT_TRUE(platform::writeFile(path, bytes));
+        EXPECT_FALSE(image.load(path));
+        fs::remove(fs::path(path));
+    }
+    EXPECT_LT(peakCommittedBytes() - before, uint64_t(256) << 20);
+    // A real image of a sensible size still loads.
+    const platform::Bytes small = bmpClaiming(4, 4);
+    UIImage image;
+    EXPECT_TRUE(image.loadFromMemory(small.data(), small.size()));
+}
+
+// Regression: a type given to ImageFormats::save lost to the file's extension
+// for the imaging library's formats.
+TEST_F(ImageCodec, SaveTypeWinsOverTheExtension)
+{
+    const UIImage image = testPattern(8, true);
+    const std::pair<const char16_t*, std::string> cases[] = {
+        {u"bmp", "BM"},   {u"jpeg", "\xFF\xD8"}, {u"jpg", "\xFF\xD8"},        {u"gif", "GIF8"},
+        {u"tiff", "II*"}, {u"png", "\x89PNG"},  {u"pix", {"\x09\x03\0\0", 4}},
+    };
+    for (const auto& [type, signature] : cases) {
+        const String path = tempPath("tintscope-typed.png");
+        ASSERT_TRUE(formats.save(path, image, type));
+        const auto bytes = platform::readFile(path);
+        fs::remove(fs::path(path));
+        ASSERT_TRUE(bytes && bytes->size() >= signature.size());
+        EXPECT_EQ(std::string(bytes->begin(), bytes->begin() + static_cast<ptrdiff_t>(signature.size())), signature);
+    }
+    EXPECT_FALSE(formats.save(tempPath("tintscope-typed.png"), image, u"webp"));
+}
+
+// Regression: transparent pixels saved as GIF came back opaque black under
+// Wine, although the palette had a transparent entry.
+TEST_F(ImageCodec, GifKeepsTransparency)
+{
+    for (const bool manyColours : {false, true}) {
+        UIImage original = manyColours ? testPattern(20, true) : UIImage(20, 20, true);
+        if (!manyColours)
+            original.fill(0xFF3366CCu);
+        original.fillRect({0, 0, 5, 5}, 0x00000000u);
+        const String path = tempPath("tintscope-transparent.gif");
+        ASSERT_TRUE(original.save(path));
+        UIImage back;
+        ASSERT_TRUE(back.load(path));
+        fs::remove(fs::path(path));
+        EXPECT_EQ(back.pixel(2, 2) >> 24, 0u) << manyColours;
+        EXPECT_EQ(back.pixel(10, 10) >> 24, 0xFFu) << manyColours;
+        if (!manyColours) {
+            EXPECT_EQ(back.pixel(10, 10), 0xFF3366CCu);
+        }
+    }
 }

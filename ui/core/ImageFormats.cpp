@@ -4,6 +4,8 @@
 
 #include "platform/FileSystem.h"
 
+#include <utility>
+
 namespace {
 
 bool sameTextIgnoringAsciiCase(StringView a, StringView b)
@@ -25,11 +27,14 @@ public:
     bool save(StringView path, const UIImage& image) const override { return image.savePix(path); }
 };
 
-// Decoding recognises the format from the content; encoding picks the
-// encoder by the file's extension.
+// Decoding recognises the format from the content; encoding always writes
+// the handler's own format, whatever the file's extension.
 class LibraryFormatHandler final : public ImageFormatHandler {
 public:
-    explicit LibraryFormatHandler(String name) : ImageFormatHandler(std::move(name)) {}
+    LibraryFormatHandler(String name, platform::ImageFileType type)
+        : ImageFormatHandler(std::move(name)), m_type(type)
+    {
+    }
     UIImage load(StringView path) const override
     {
         UIImage image;
@@ -42,7 +47,10 @@ public:
         image.loadFromMemory(data, size);
         return image;
     }
-    bool save(StringView path, const UIImage& image) const override { return image.save(path); }
+    bool save(StringView path, const UIImage& image) const override { return image.save(path, m_type); }
+
+private:
+    platform::ImageFileType m_type;
 };
 
 } // namespace
@@ -52,8 +60,14 @@ bool ImageFormatHandler::canHandle(StringView extension) const { return sameText
 ImageFormats::ImageFormats()
 {
     m_handlers.push_back(std::make_unique<PixFormatHandler>());
-    for (const char16_t* name : {u"bmp", u"jpeg", u"png", u"tiff", u"gif"})
-        m_handlers.push_back(std::make_unique<LibraryFormatHandler>(name));
+    using platform::ImageFileType;
+    const std::pair<const char16_t*, ImageFileType> library[] = {{u"bmp", ImageFileType::Bmp},
+                                                                 {u"jpeg", ImageFileType::Jpeg},
+                                                                 {u"png", ImageFileType::Png},
+                                                                 {u"tiff", ImageFileType::Tiff},
+                                                                 {u"gif", ImageFileType::Gif}};
+    for (const auto& [name, type] : library)
+        m_handlers.push_back(std::make_unique<LibraryFormatHandler>(name, type));
 }
 
 ImageFormats::~ImageFormats() = default;
@@ -95,9 +109,12 @@ UIImage ImageFormats::loadFromMemory(const uint8_t* data, size_t size, StringVie
 
 bool ImageFormats::save(StringView path, const UIImage& image, StringView typeName) const
 {
-    const ImageFormatHandler* chosen = handler(typeName.empty() ? StringView(platform::fileExtension(path)) : typeName);
-    if (chosen)
+    // A type name, when given, decides the format; else the extension does.
+    const String extension = platform::fileExtension(path);
+    const StringView type = typeName.empty() ? StringView(extension) : typeName;
+    if (const ImageFormatHandler* chosen = handler(type))
         return chosen->save(path, image);
     // "jpg", "tif": the library's extension rule still knows them.
-    return image.save(path);
+    const auto libraryType = platform::imageFileTypeForExtension(type);
+    return libraryType && image.save(path, *libraryType);
 }

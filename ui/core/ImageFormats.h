@@ -34,7 +34,8 @@ public:
     // "pix" block is recognised by its magic number and anything else is
     // left to the imaging library.
     UIImage loadFromMemory(const uint8_t* data, size_t size, StringView typeName = {}) const;
-    // Saves by the file's extension (or the type name when given).
+    // Saves in the format the type name names (a handler's name, or "jpg"
+    // or "tif"); with an empty type name, by the file's extension.
     bool save(StringView path, const UIImage& image, StringView typeName = {}) const;
 
 private:

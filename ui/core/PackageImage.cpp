@@ -1,4 +1,6 @@
-#include "PackageImage.h"
+// The program's own images from the "data" package.
+#include "ui/core/PackageImage.h"
+
 #include "app/Package.h"
 #include "app/PackageFile.h"
 

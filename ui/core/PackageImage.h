@@ -1,7 +1,7 @@
 #pragma once
 // The program's own images, by name, from the "data" package.
 
-#include "UIImage.h"
+#include "ui/core/UIImage.h"
 
 // Decodes "images/<name>.png" of the "data" package; an empty image when
 // the package, the file or the decoding is missing.

@@ -37,7 +37,10 @@ struct UIBrush {
     // round(c[i] - k x (c[i] - c[i+1]) / n) per red, green, blue (alpha
     // 255). A gradient with fewer than two stops is its one colour (or the
     // brush colour) throughout.
-    std::vector<uint32_t> gradientColors(int32_t length) const;
+    std::vector<uint32_t> gradientColors(int32_t length) const { return gradientColors(length, 0, length); }
+    // Entries first..first+count-1 of the above (clipped to the length),
+    // computed without the others: the work is proportional to `count`.
+    std::vector<uint32_t> gradientColors(int32_t length, int32_t first, int32_t count) const;
 
     friend bool operator==(const UIBrush&, const UIBrush&) = default;
 };

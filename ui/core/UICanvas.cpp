@@ -5,10 +5,12 @@
 #include "platform/Fonts.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 namespace {
 
-constexpr StringView ellipsis = u"...";
+constexpr StringView kEllipsis = u"...";
 
 bool visible(uint32_t color) { return (color >> 24) != 0; }
 
@@ -130,19 +132,59 @@ void UICanvas::fillRect(const Rect& rect, const UIBrush& brush)
         m_engine->fillRects(&rect, 1);
         return;
     }
-    // One line per pixel row (vertical) or column (horizontal), each drawn
-    // with the pen set to its colour; the caller's pen comes back after.
+    // One line per visible pixel row (vertical) or column (horizontal),
+    // each drawn with the pen set to its colour; the caller's pen comes back
+    // after. The colours still step over the whole rectangle.
+    const Rect area = rect.intersected(visibleArea());
+    if (area.isEmpty())
+        return;
     const bool vertical = brush.orientation == GradientOrientation::Vertical;
-    const std::vector<uint32_t> colors = brush.gradientColors(vertical ? rect.height : rect.width);
+    const std::vector<uint32_t> colors = vertical ? brush.gradientColors(rect.height, area.y - rect.y, area.height)
+                                                  : brush.gradientColors(rect.width, area.x - rect.x, area.width);
     const platform::PenDescription saved = m_state.pen;
     for (size_t i = 0; i < colors.size(); ++i) {
         setPen(colors[i], 1.0f, PenStyle::Solid);
         const auto offset = static_cast<int32_t>(i);
-        const platform::Line line = vertical ? platform::Line{{rect.x, rect.y + offset}, {rect.right() - 1, rect.y + offset}}
-                                             : platform::Line{{rect.x + offset, rect.y}, {rect.x + offset, rect.bottom() - 1}};
+        const platform::Line line =
+            vertical ? platform::Line{{area.x, area.y + offset}, {area.right() - 1, area.y + offset}}
+                     : platform::Line{{area.x + offset, area.y}, {area.x + offset, area.bottom() - 1}};
         m_engine->drawLines(&line, 1);
     }
     setPen(saved.color, saved.width, saved.style);
+}
+
+Rect UICanvas::visibleArea() const
+{
+    if (!isActive())
+        return {};
+    Rect device = m_target->rect();
+    if (!m_state.clip.isEmpty())
+        device = device.intersected(m_state.clip);
+    if (device.isEmpty())
+        return {};
+    // Device = logical x scale + offset + (viewport origin - window origin);
+    // solved for the logical edges, one pixel wider for rounding.
+    const Point viewport = m_engine->viewportOrigin(), window = m_engine->windowOrigin();
+    const platform::PaintTransform& t = m_state.transform;
+    const auto axis = [](double from, double to, double scale, double offset) -> std::pair<int64_t, int64_t> {
+        if (scale == 0.0 || !std::isfinite(scale) || !std::isfinite(offset))
+            return {0, 0};
+        double a = (from - offset) / scale, b = (to - offset) / scale;
+        if (a > b)
+            std::swap(a, b);
+        // Within half the coordinate range, so that x + width never overflows.
+        const auto clamp = [](double v) {
+            constexpr double kLimit = (1 << 30) - 1;
+            return static_cast<int64_t>(std::clamp(v, -kLimit, kLimit));
+        };
+        return {clamp(std::floor(a) - 1), clamp(std::ceil(b) + 1)};
+    };
+    const auto [left, right] = axis(device.x, device.right(), t.scaleX, t.dx + viewport.x - window.x);
+    const auto [top, bottom] = axis(device.y, device.bottom(), t.scaleY, t.dy + viewport.y - window.y);
+    if (right <= left || bottom <= top)
+        return {};
+    return {static_cast<int32_t>(left), static_cast<int32_t>(top), static_cast<int32_t>(right - left),
+            static_cast<int32_t>(bottom - top)};
 }
 
 void UICanvas::drawRect(const Rect& rect)
@@ -278,9 +320,9 @@ String UICanvas::elideLine(StringView line, int32_t width, ElideMode elide) cons
     if (elide == ElideMode::Truncate)
         return String(line.substr(0, prefixFitting(width)));
 
-    const int32_t ellipsisWidth = textSize(ellipsis).width;
+    const int32_t ellipsisWidth = textSize(kEllipsis).width;
     if (elide == ElideMode::End)
-        return String(line.substr(0, prefixFitting(width - ellipsisWidth))) + String(ellipsis);
+        return String(line.substr(0, prefixFitting(width - ellipsisWidth))) + String(kEllipsis);
 
     // Middle: the start and the end each get half of the room left beside
     // the ellipsis.
@@ -298,7 +340,7 @@ String UICanvas::elideLine(StringView line, int32_t width, ElideMode elide) cons
     // The tail must not start with the second half of a surrogate pair.
     if (tail > 0 && isLowSurrogate(line[line.size() - tail]))
         --tail;
-    return String(line.substr(0, head)) + String(ellipsis) + String(line.substr(line.size() - tail));
+    return String(line.substr(0, head)) + String(kEllipsis) + String(line.substr(line.size() - tail));
 }
 
 String UICanvas::elidedText(StringView text, int32_t width, ElideMode elide) const

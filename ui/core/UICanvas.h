@@ -60,13 +60,21 @@ public:
     void setTransform(float scaleX, float scaleY, float dx, float dy);
     void resetTransform() { setTransform(1.0f, 1.0f, 0.0f, 0.0f); }
 
+    // The part of the drawing coordinates that can reach the target: the
+    // target (within the clip) mapped back through the transform and the
+    // mapping origins, widened to whole pixels. Empty when inactive or when
+    // the transform collapses an axis.
+    Rect visibleArea() const;
+
     const platform::PenDescription& pen() const { return m_state.pen; }
     const UIBrush& brush() const { return m_brush; }
     const UIFont& font() const { return m_font; }
     const Rect& clipRect() const { return m_state.clip; }
 
     // Fills with the brush (which becomes the canvas's brush): gradients as
-    // one line per pixel row (vertical) or column (horizontal).
+    // one line per pixel row (vertical) or column (horizontal), only over
+    // the visible area, so the work follows the target's size, not the
+    // rectangle's.
     void fillRect(const Rect& rect, const UIBrush& brush);
     void fillRect(const Rect& rect, uint32_t color) { fillRect(rect, UIBrush::solid(color)); }
     // Outline with the pen over x..x+width, y..y+height inclusive.

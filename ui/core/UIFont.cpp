@@ -18,7 +18,7 @@ String UIFont::defaultFamilyFor(std::optional<platform::OsVersion> version, bool
 
 const UIFont& UIFont::defaultFont()
 {
-    static const UIFont font = [] {
+    static const UIFont kFont = [] {
         const auto version = platform::osVersion();
         // The installed families are only enumerated when the version alone
         // does not decide.
@@ -26,7 +26,7 @@ const UIFont& UIFont::defaultFont()
         return UIFont(defaultFamilyFor(version, needsLookup && platform::isFontFamilyInstalled(u"Segoe UI")),
                       12.0f, 0);
     }();
-    return font;
+    return kFont;
 }
 
 void UIFont::makeValid()

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <limits>
+#include <optional>
 #include <vector>
 
 // The shared pixel block: the memory plus the number of images using it.
@@ -22,7 +22,7 @@ struct UIImage::Block {
 namespace {
 
 // Larger images are refused so that every byte offset fits in int32.
-constexpr int64_t maxByteSize = std::numeric_limits<int32_t>::max();
+constexpr int64_t kMaxByteSize = platform::kMaxImageBytes;
 
 inline void storePixel(uint8_t* p, int32_t bytesPerPixel, uint32_t argb)
 {
@@ -79,7 +79,7 @@ UIImage::UIImage(int32_t width, int32_t height, bool hasAlpha)
         return;
     const int32_t bpp = hasAlpha ? 32 : 24;
     const int64_t stride = (static_cast<int64_t>(width) * bpp + 31) / 32 * 4;
-    if (stride * height > maxByteSize)
+    if (stride * height > kMaxByteSize)
         return;
     auto* block = new Block;
     if (!block->memory.allocate(width, height, bpp, static_cast<int32_t>(stride))) {
@@ -324,10 +324,10 @@ double catmullRom(double x)
 
 Contributions contributions(int32_t inSize, int32_t outSize)
 {
-    constexpr double kernelRadius = 2.0;
+    constexpr double kKernelRadius = 2.0;
     const double ratio = static_cast<double>(inSize) / outSize;
     const double stretch = std::max(ratio, 1.0);
-    const double support = kernelRadius * stretch;
+    const double support = kKernelRadius * stretch;
 
     Contributions c;
     c.first.resize(outSize);
@@ -456,8 +456,24 @@ UIImage UIImage::scaled(int32_t width, int32_t height) const
 
 namespace {
 
-constexpr uint32_t pixMagic = 777;
-constexpr size_t pixHeaderSize = 16;
+constexpr uint32_t kPixMagic = 777;
+constexpr size_t kPixHeaderSize = 16;
+
+// The pixel byte count a pix header announces, when the header is valid:
+// the magic, positive sides within the image limit, and a byte count of
+// width x height x 4 (all in 64 bits).
+std::optional<uint32_t> pixByteCount(const uint8_t* header)
+{
+    if (readLe32(header) != kPixMagic)
+        return std::nullopt;
+    const auto width = static_cast<int32_t>(readLe32(header + 4));
+    const auto height = static_cast<int32_t>(readLe32(header + 8));
+    const uint32_t byteCount = readLe32(header + 12);
+    if (!platform::isImageSizeAllowed(width, height)
+        || byteCount != static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4)
+        return std::nullopt;
+    return byteCount;
+}
 
 // Receives decoded pixels straight into a new 32-bit image.
 platform::PixelAllocator allocatorInto(UIImage& image)
@@ -491,45 +507,49 @@ bool UIImage::loadFromMemory(const uint8_t* data, size_t size)
 
 bool UIImage::save(StringView path) const
 {
-    if (isEmpty())
-        return false;
     const auto type = platform::imageFileTypeForExtension(platform::fileExtension(path));
-    if (!type)
+    return type && save(path, *type);
+}
+
+bool UIImage::save(StringView path, platform::ImageFileType type) const
+{
+    if (isEmpty())
         return false;
     const platform::PixelLayout layout = !m_hasAlpha      ? platform::PixelLayout::Rgb24
                                          : m_premultiplied ? platform::PixelLayout::PremultipliedArgb32
                                                            : platform::PixelLayout::Argb32;
     // The encoder only reads the rows.
     const platform::PixelRows rows{const_cast<uint8_t*>(constBits()), m_width, m_height, m_stride, m_bitsPerPixel};
-    return platform::encodeImageFile(path, *type, rows, layout);
+    return platform::encodeImageFile(path, type, rows, layout);
 }
 
 UIImage UIImage::fromPix(const uint8_t* data, size_t size)
 {
-    if (!data || size < pixHeaderSize + 1)
+    if (!data || size < kPixHeaderSize + 1)
         return {};
-    if (readLe32(data) != pixMagic)
+    const auto byteCount = pixByteCount(data);
+    if (!byteCount || size != *byteCount + kPixHeaderSize)
         return {};
-    const auto width = static_cast<int32_t>(readLe32(data + 4));
-    const auto height = static_cast<int32_t>(readLe32(data + 8));
-    const uint32_t byteCount = readLe32(data + 12);
-    if (width <= 0 || height <= 0)
-        return {};
-    const uint64_t expected = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4;
-    if (byteCount != expected || size != expected + pixHeaderSize)
-        return {};
-    UIImage image(width, height, true);
+    UIImage image(static_cast<int32_t>(readLe32(data + 4)), static_cast<int32_t>(readLe32(data + 8)), true);
     if (image.isEmpty())
         return {};
     // 32-bit rows have no padding, so the block is the file's pixels as is.
-    std::memcpy(image.bits(), data + pixHeaderSize, byteCount);
+    std::memcpy(image.bits(), data + kPixHeaderSize, *byteCount);
     return image;
 }
 
 UIImage UIImage::loadPix(StringView path)
 {
-    const auto bytes = platform::readFile(path, std::numeric_limits<uint32_t>::max());
-    if (!bytes || bytes->empty())
+    // The header bounds the read: a file whose header is wrong, or that is
+    // longer than its header says, is never read whole.
+    const auto header = platform::readFileStart(path, kPixHeaderSize);
+    if (!header || header->size() != kPixHeaderSize)
+        return {};
+    const auto byteCount = pixByteCount(header->data());
+    if (!byteCount)
+        return {};
+    const auto bytes = platform::readFile(path, *byteCount + kPixHeaderSize);
+    if (!bytes)
         return {};
     return fromPix(bytes->data(), bytes->size());
 }
@@ -539,12 +559,12 @@ platform::Bytes UIImage::toPix() const
     if (isEmpty())
         return {};
     const size_t pixelBytes = static_cast<size_t>(m_width) * m_height * 4;
-    platform::Bytes bytes(pixHeaderSize + pixelBytes);
-    writeLe32(bytes.data(), pixMagic);
+    platform::Bytes bytes(kPixHeaderSize + pixelBytes);
+    writeLe32(bytes.data(), kPixMagic);
     writeLe32(bytes.data() + 4, static_cast<uint32_t>(m_width));
     writeLe32(bytes.data() + 8, static_cast<uint32_t>(m_height));
     writeLe32(bytes.data() + 12, static_cast<uint32_t>(pixelBytes));
-    uint8_t* out = bytes.data() + pixHeaderSize;
+    uint8_t* out = bytes.data() + kPixHeaderSize;
     if (m_bitsPerPixel == 32) {
         std::memcpy(out, constBits(), pixelBytes);
     } else {

@@ -22,6 +22,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Geometry.h"
+#include "platform/ImageCodec.h"
 #include "platform/NativeBitmap.h"
 #include "platform/NativeIcon.h"
 #include "platform/Text.h"
@@ -111,6 +112,8 @@ public:
     // extension compared without case: bmp, jpg/jpeg (quality 100), png,
     // tif/tiff, gif. Other extensions and empty images fail.
     bool save(StringView path) const;
+    // Saves in the given format whatever the path's extension.
+    bool save(StringView path, platform::ImageFileType type) const;
 
     // The toolkit's raw "pix" format: a 16-byte header (magic 777, width,
     // height, byte count = width x height x 4, little-endian 32-bit each)

@@ -21,6 +21,11 @@ TEST(ImageFormats, HandlersInOrderAndPixThroughThem)
     EXPECT_EQ(formats.load(path).pixel(1, 2), 0xCAFEBABEu);
     EXPECT_EQ(formats.load(path, u"pix").pixel(1, 2), 0xCAFEBABEu);
     EXPECT_TRUE(formats.load(path, u"unknown").isEmpty());
+    // A type name wins over the extension.
+    const auto png = (std::filesystem::temp_directory_path() / "formats-test.png").u16string();
+    ASSERT_TRUE(formats.save(png, image, u"pix"));
+    EXPECT_EQ(UIImage::loadPix(png).pixel(1, 2), 0xCAFEBABEu);
+    std::filesystem::remove(std::filesystem::path(png));
     std::filesystem::remove(std::filesystem::path(path));
 
     // From memory a pix block is recognised by its magic.

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr uint32_t red = 0xFFFF0000u;
-constexpr uint32_t blue = 0xFF0000FFu;
+constexpr uint32_t kRed = 0xFFFF0000u;
+constexpr uint32_t kBlue = 0xFF0000FFu;
 
 platform::Bytes pixBytes(uint32_t magic, int32_t width, int32_t height, uint32_t byteCount, size_t pixelBytes)
 {
@@ -46,7 +46,7 @@ TEST(UIImage, CreationLayoutAndPixelReads)
     // Outside the image reads give 0, writes do nothing.
     EXPECT_EQ(argb.pixel(5, 0), 0u);
     EXPECT_EQ(argb.pixel(-1, 0), 0u);
-    argb.setPixel(0, 3, red);
+    argb.setPixel(0, 3, kRed);
 
     EXPECT_TRUE(UIImage(0, 4, true).isEmpty());
     EXPECT_TRUE(UIImage(4, -1, false).isEmpty());
@@ -56,7 +56,7 @@ TEST(UIImage, CreationLayoutAndPixelReads)
 TEST(UIImage, CopiesShareTheBlockAndWritesDetach)
 {
     UIImage a(4, 4, true);
-    a.fill(red);
+    a.fill(kRed);
     {
         UIImage b = a;
         UIImage c;
@@ -66,12 +66,12 @@ TEST(UIImage, CopiesShareTheBlockAndWritesDetach)
         EXPECT_EQ(a.constBits(), c.constBits());
 
         // A write gives the writer its own block and leaves the others alone.
-        c.setPixel(0, 0, blue);
+        c.setPixel(0, 0, kBlue);
         EXPECT_FALSE(c.isSharedWith(a));
         EXPECT_EQ(a.shareCount(), 2);
-        EXPECT_EQ(a.pixel(0, 0), red);
-        EXPECT_EQ(c.pixel(0, 0), blue);
-        EXPECT_EQ(c.pixel(1, 0), red);
+        EXPECT_EQ(a.pixel(0, 0), kRed);
+        EXPECT_EQ(c.pixel(0, 0), kBlue);
+        EXPECT_EQ(c.pixel(1, 0), kRed);
 
         UIImage moved = std::move(b);
         EXPECT_TRUE(b.isEmpty());
@@ -221,14 +221,15 @@ TEST(UIImage, PixRejectsMalformedData)
     ASSERT_FALSE(UIImage::fromPix(good.data(), good.size()).isEmpty());
 
     const platform::Bytes cases[] = {
-        pixBytes(778, 2, 2, 16, 16),          // magic
-        pixBytes(777, 0, 2, 0, 0),            // zero width
-        pixBytes(777, 2, -1, 16, 16),         // negative height
-        pixBytes(777, 2, 2, 12, 12),          // byte count not w x h x 4
-        pixBytes(777, 2, 2, 16, 15),          // too short for the byte count
-        pixBytes(777, 2, 2, 16, 17),          // trailing bytes
-        pixBytes(777, 65536, 65536, 0, 0),    // w x h x 4 wraps to 0 in 32 bits
-        pixBytes(777, 0x40000000, 1, 0, 0),   // w x 4 wraps to 0
+        pixBytes(778, 2, 2, 16, 16),             // magic
+        pixBytes(777, 0, 2, 0, 0),               // zero width
+        pixBytes(777, 2, -1, 16, 16),            // negative height
+        pixBytes(777, 2, 2, 12, 12),             // byte count not w x h x 4
+        pixBytes(777, 2, 2, 16, 15),             // too short for the byte count
+        pixBytes(777, 2, 2, 16, 17),             // trailing bytes
+        pixBytes(777, 65536, 65536, 0, 0),       // w x h x 4 wraps to 0 in 32 bits
+        pixBytes(777, 0x40000000, 1, 0, 0),      // w x 4 wraps to 0
+        pixBytes(777, 100000, 100000, 0x400, 0), // huge, with a small count
     };
     for (const auto& bytes : cases)
         EXPECT_TRUE(UIImage::fromPix(bytes.data(), bytes.size()).isEmpty());
@@ -237,12 +238,27 @@ TEST(UIImage, PixRejectsMalformedData)
     EXPECT_TRUE(UIImage::fromPix(nullptr, 0).isEmpty());
 }
 
+// Regression: loadPix read the whole file before looking at its header, so a
+// file of a gigabyte was read whole only to be refused.
+TEST(UIImage, PixHeaderIsCheckedBeforeTheFileIsRead)
+{
+    namespace fs = std::filesystem;
+    const fs::path path = fs::temp_directory_path() / "uiimage-large.pix";
+    for (const platform::Bytes& header : {pixBytes(777, 100000, 100000, 0, 0), pixBytes(777, 2, 2, 16, 0)}) {
+        // A sparse file: a gigabyte long, next to nothing on disk.
+        ASSERT_TRUE(platform::writeFile(path.u16string(), header));
+        fs::resize_file(path, std::uintmax_t(1) << 30);
+        EXPECT_TRUE(UIImage::loadPix(path.u16string()).isEmpty());
+    }
+    fs::remove(path);
+}
+
 TEST(UIImage, RegionCopy)
 {
     UIImage image(4, 4, false);
-    image.setPixel(2, 3, red);
+    image.setPixel(2, 3, kRed);
     const UIImage region = image.copy({2, 2, 5, 5});
     ASSERT_EQ(region.size(), (Size{2, 2}));
-    EXPECT_EQ(region.pixel(0, 1), red);
+    EXPECT_EQ(region.pixel(0, 1), kRed);
     EXPECT_TRUE(image.copy({5, 5, 2, 2}).isEmpty());
 }
