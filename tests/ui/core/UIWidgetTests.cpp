@@ -353,7 +353,9 @@ namespace {
 void makeRow(UIWidget& box, Log& log, std::vector<std::unique_ptr<LoggingWidget>>& children, bool expander)
 {
     for (int i = 0; i < (expander ? 3 : 2); ++i) {
-        auto child = std::make_unique<LoggingWidget>("c" + std::to_string(i), log, &box);
+        std::string name = "c";
+        name += std::to_string(i);
+        auto child = std::make_unique<LoggingWidget>(name, log, &box);
         const bool isExpander = expander && i == 1;
         child->hint = isExpander ? Size{} : Size{60, 20};
         if (isExpander)
@@ -386,8 +388,9 @@ TEST_F(WidgetTest, ARowOfWidgetsFollowsShowHideAndResize)
     // Nothing overlaps and everything lies inside the window.
     for (size_t i = 0; i < row.size(); ++i) {
         EXPECT_TRUE(window->rect().contains(row[i]->geometry()));
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(row[i - 1]->geometry().right(), row[i]->x());
+        }
     }
 }
 

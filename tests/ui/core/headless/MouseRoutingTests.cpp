@@ -73,8 +73,9 @@ TEST_F(MouseRoutingTest, ClickSynthesis)
         EXPECT_EQ(UIManager::instance().grabber(), nullptr) << c.name;
         EXPECT_FALSE(button->testFlag(UIWidget::Flag::Pressed)) << c.name;
         EXPECT_FALSE(hostOf(*window).hasCapture()) << c.name;
-        if (c.releaseAt.x > 50)
+        if (c.releaseAt.x > 50) {
             EXPECT_EQ(platform::headless::currentCursor(), UICursorTable::cursorFor(UICursor::Arrow));
+        }
         platform::headless::advanceClock(1000);
     }
 }
