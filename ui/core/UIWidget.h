@@ -282,6 +282,11 @@ public:
     void update();
     // Flushes a rectangle (widget coordinates) of the window's canvas.
     void update(const Rect& rect);
+    // Rebuilds the window's canvas under this widget from the paint buffers
+    // as they are, without painting, and flushes it: enough when only the
+    // arrangement changed (a child hidden), since children never draw into
+    // their parent's buffer.
+    void compose();
     UIImage& paintBuffer();
     // The window's composition surface (empty on non-top-level widgets).
     const UIImage& canvas() const;
@@ -330,6 +335,7 @@ private:
     void detachFromParent();
     void growBuffer();
 
+    bool prepareCanvas();
     void paintTree(const Rect& clip);
     void paintOne(const Rect& clip);
     void composeTree(const Rect& clip);

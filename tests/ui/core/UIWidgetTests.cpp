@@ -215,6 +215,7 @@ TEST_F(WidgetTest, OverlappingSiblingsAgreeOnWhichIsOnTop)
     // A hidden top sibling gives way in both.
     above->hide();
     EXPECT_EQ(UIWidget::childAt(*window, overlap), below.get());
+    EXPECT_EQ(window->canvas().pixel(overlap.x, overlap.y) & 0xFFFFFFu, 0xFF0000u);
 }
 
 TEST_F(WidgetTest, ChildPixelsAreClippedToTheParentAndTakeItsBackground)
