@@ -3,6 +3,7 @@
 #include "app/EventReceiver.h"
 #include "platform/InputState.h"
 #include "ui/core/UIMemoryWindowHost.h"
+#include "ui/core/UIStyleSet.h"
 #include "ui/core/UIToolTipPresenter.h"
 #include "ui/core/UIWidget.h"
 
@@ -107,6 +108,17 @@ void UIManager::showToolTip(UIWidget& owner, StringView text, Point position)
     if (m_toolTipPresenter)
         m_toolTipPresenter->show(owner, text, position);
 }
+
+bool UIManager::loadStyle(StringView name, StringView executableFolder)
+{
+    std::unique_ptr<UIStyleSet> loaded = ::loadStyle(name, executableFolder);
+    if (!loaded)
+        return false;
+    m_styleSet = std::move(loaded);
+    return true;
+}
+
+void UIManager::setStyleSet(std::unique_ptr<UIStyleSet> styleSet) { m_styleSet = std::move(styleSet); }
 
 void UIManager::applyCursor(int32_t id) { platform::setCursor(m_cursors.nativeCursor(id)); }
 

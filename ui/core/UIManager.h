@@ -21,6 +21,7 @@
 #include <unordered_map>
 #include <vector>
 
+class UIStyleSet;
 class UIToolTipPresenter;
 class UIWidget;
 class UIWindowHost;
@@ -60,6 +61,15 @@ public:
     UICursorTable& cursors() { return m_cursors; }
     void applyCursor(int32_t id);
     void applyCursor(CursorId id) { applyCursor(static_cast<int32_t>(id)); }
+
+    // --- Style set ---
+    // The current look: skins, models, metrics and standard images that
+    // every widget receives in `create`. Null until one is loaded.
+    const UIStyleSet* styleSet() const { return m_styleSet.get(); }
+    // Finds and loads the style set `name` (see findStyle) and makes it the
+    // current one. A failed load keeps the current set and answers false.
+    bool loadStyle(StringView name, StringView executableFolder);
+    void setStyleSet(std::unique_ptr<UIStyleSet> styleSet);
 
     // --- Window hosts ---
     void setWindowHostFactory(WindowHostFactory factory) { m_hostFactory = std::move(factory); }
@@ -112,6 +122,7 @@ private:
     UIWidget* m_main = nullptr;
     int32_t m_overrideCursor = 0;
     UICursorTable m_cursors;
+    std::unique_ptr<UIStyleSet> m_styleSet;
     WindowHostFactory m_hostFactory;
 
     UIWidget* m_focus = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/core/UICursorTable.h"
 #include "ui/core/UIManager.h"
 #include "ui/core/UIPopupMenu.h"
+#include "ui/core/UIStyleSet.h"
 #include "ui/core/UITimers.h"
 #include "ui/core/UIWidgetPrivate.h"
 #include "ui/core/WidgetLayout.h"
@@ -78,6 +79,18 @@ void UIWidget::create(StringView styleName)
     }
     d->flags |= static_cast<uint32_t>(Flag::Created);
     setVisible(false);
+    applyStyle();
+}
+
+void UIWidget::applyStyle()
+{
+    const UIStyleSet* style = UIManager::instance().styleSet();
+    if (!style || d->styleName.empty())
+        return;
+    for (const StyleProperty& property : style->propertiesFor(d->styleName))
+        setStyleProperty(property.name, property.value);
+    for (const NamedSkin* skin : style->skinsFor(d->styleName))
+        setSkin(skin->name, skin->skin);
 }
 
 void UIWidget::destroyWidget()

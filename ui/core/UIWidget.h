@@ -317,6 +317,9 @@ private:
     template <class E> bool deliver(void (UIWidget::*handler)(E&), Channel channel, UIEvent& event);
     bool emitOn(Channel channel, UIEvent& event);
     bool dispatch(UIEvent& event);
+    // Hands the current style set's properties and skins of the widget's
+    // style name to setStyleProperty and setSkin, in their documents' order.
+    void applyStyle();
     void hoverCheck(UITimerEvent& event);
     void dispatchResize(UIResizeEvent& event);
     void dispatchMouseRelease(UIMouseEvent& event);
