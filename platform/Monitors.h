@@ -14,4 +14,13 @@ Rect primaryWorkArea();
 // Bounding rectangle of all monitors.
 Rect virtualDesktopRect();
 
+// The work area of the monitor that holds the point, or of the nearest
+// monitor when none does.
+Rect workAreaAt(Point point);
+// The work area of the monitor that shares the most area with the
+// rectangle, or of the nearest monitor when none does.
+Rect workAreaFor(const Rect& rect);
+// The work area of the monitor with the largest area (the first of equals).
+Rect largestMonitorWorkArea();
+
 } // namespace platform

@@ -13,6 +13,9 @@ namespace platform::headless {
 // Default: one 1920 x 1080 monitor at (0, 0) whose work area is 1920 x 1040.
 void setMonitors(std::vector<Rect> monitors, Rect primaryWorkArea);
 void resetMonitors();
+// Work areas of the monitors, in the order of setMonitors (a monitor without
+// one has its whole area, except the first, which has the primary work area).
+void setMonitorWorkAreas(std::vector<Rect> workAreas);
 
 // What a capture of the screen reads at screen position (x, y), as
 // 0xAARRGGBB (the alpha is replaced by the capture's monitor rule).
