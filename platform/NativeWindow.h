@@ -235,6 +235,8 @@ public:
     void resizeTo(Size outerSize);
     Rect windowRect() const;
     Size clientSize() const;
+    // Screen position of the client area's top-left corner.
+    Point clientOrigin() const;
     // Frame thickness for the window's current styles.
     Margins frameMargins() const;
 

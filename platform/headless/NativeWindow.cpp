@@ -395,6 +395,12 @@ void NativeWindow::resizeTo(Size outerSize)
 
 Rect NativeWindow::windowRect() const { return m_state->handle ? m_state->outer : Rect{}; }
 Size NativeWindow::clientSize() const { return m_state->handle ? m_state->client() : Size{}; }
+Point NativeWindow::clientOrigin() const
+{
+    const Margins frame = frameMargins();
+    return {m_state->outer.x + frame.left, m_state->outer.y + frame.top};
+}
+
 Margins NativeWindow::frameMargins() const { return m_state->handle ? m_state->frame() : Margins{}; }
 
 void NativeWindow::setTitle(StringView title)

@@ -317,6 +317,14 @@ Size NativeWindow::clientSize() const
     return {r.right - r.left, r.bottom - r.top};
 }
 
+Point NativeWindow::clientOrigin() const
+{
+    POINT origin{0, 0};
+    if (m_state->window)
+        ClientToScreen(m_state->window, &origin);
+    return {origin.x, origin.y};
+}
+
 Margins NativeWindow::frameMargins() const
 {
     if (!m_state->window)
