@@ -112,4 +112,26 @@ public:
     // Places an item of the given size inside a container by alignment
     // flags; an item larger than the container goes to its left / top edge.
     static Rect alignRect(int32_t alignment, const Rect& container, Size item);
+
+private:
+    Flow m_flow = Flow::Row;
+    int32_t m_horizontalSpacing = 0;
+    int32_t m_verticalSpacing = 0;
+    int32_t m_columnWrap = 0;
+    int32_t m_rowWrap = 0;
+    std::array<float, kMaximumLines> m_rowStretch{};
+    std::array<float, kMaximumLines> m_columnStretch{};
+    int32_t m_rowSpan = 1;
+    int32_t m_columnSpan = 1;
+    bool m_enabled = true;
+    Margins m_margins;
+    int32_t m_alignment = kDefaultAlignment;
+    SizePolicy m_horizontalPolicy = SizePolicy::Fixed;
+    SizePolicy m_verticalPolicy = SizePolicy::Fixed;
+    std::vector<UILayoutItem> m_items;
+    // The children's hints as built, kept apart from the items (which
+    // arrange() overwrites) so that size queries and repeated arrangements
+    // always start from the same numbers.
+    std::vector<Size> m_hints;
+    Size m_effectiveSize;
 };
