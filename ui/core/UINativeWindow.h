@@ -22,6 +22,7 @@
 // are not owned; all but the owner are held by guards.
 
 #include "platform/NativeWindow.h"
+#include "ui/core/UIEvent.h"
 #include "ui/core/UIImage.h"
 #include "ui/core/UIMouseRouter.h"
 #include "ui/core/UIWidgetGuard.h"
