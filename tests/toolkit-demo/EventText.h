@@ -44,6 +44,10 @@ inline std::string eventText(const UIEvent& event)
         const auto& move = event.as<UIMoveEvent>();
         return "Move x=" + number(move.position().x) + " y=" + number(move.position().y);
     }
+    case UIEventType::ContextMenu: {
+        const auto& menu = event.as<UIContextMenuEvent>();
+        return "ContextMenu x=" + number(menu.position().x) + " y=" + number(menu.position().y);
+    }
     case UIEventType::Close: return std::string("Close accepted=") + number(event.isAccepted());
     case UIEventType::Show: return "Show";
     case UIEventType::Hide: return "Hide";

@@ -55,6 +55,21 @@ public:
     int32_t overrideCursor() const { return m_overrideCursor; }
     void setOverrideCursor(int32_t id) { m_overrideCursor = id; }
 
+    // --- Top-level windows ---
+    enum TopLevelFilter : uint32_t {
+        VisibleOnly = 1,
+        SkipMenus = 2,
+        SkipToolTips = 4,
+        SkipBalloonTips = 8,
+        AddOtherTopLevels = 16,
+    };
+    // Registered widgets with Window, kept by the filter (style names
+    // "UIMenu", "UIToolTip", "UIBalloonTip"), plus the count of other
+    // top-level objects with AddOtherTopLevels.
+    int32_t countTopLevelWindows(uint32_t filter) const;
+    // Top-level objects of the program that are not widgets.
+    void addOtherTopLevels(int32_t delta) { m_otherTopLevels += delta; }
+
     // --- Window hosts ---
     void setWindowHostFactory(WindowHostFactory factory) { m_hostFactory = std::move(factory); }
     std::unique_ptr<UIWindowHost> createWindowHost(UIWidget& owner) const;
@@ -106,6 +121,7 @@ private:
     UIWidget* m_main = nullptr;
     int32_t m_overrideCursor = 0;
     WindowHostFactory m_hostFactory;
+    int32_t m_otherTopLevels = 0;
 
     UIWidget* m_focus = nullptr;
     UIWidget* m_grabber = nullptr;

@@ -377,3 +377,37 @@ TEST_F(NativeWindowHost, TwentyWindowsLeaveNoHandleOrClassBehind)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(NativeWindowHost, TopLevelWindowCountFollowsItsFilterBits)
+{
+    UIManager& manager = UIManager::instance();
+    const int32_t before[] = {manager.countTopLevelWindows(0), manager.countTopLevelWindows(UIManager::VisibleOnly)};
+    const auto topLevel = [](StringView style) {
+        auto widget = std::make_unique<UIWidget>();
+        widget->setFlag(UIWidget::Flag::Window, true);
+        widget->create(style);
+        return widget;
+    };
+    UIWindow shown;
+    showSized(shown, {50, 40});
+    const auto menu = topLevel(u"UIMenu");
+    const auto tip = topLevel(u"UIToolTip");
+    const auto balloon = topLevel(u"UIBalloonTip");
+    UIWidget child(&shown); // not a window
+    manager.addOtherTopLevels(2);
+    const struct {
+        uint32_t filter;
+        int32_t added;
+    } cases[] = {
+        {0, 4}, {UIManager::SkipMenus, 3}, {UIManager::SkipMenus | UIManager::SkipToolTips | UIManager::SkipBalloonTips, 1},
+        {UIManager::AddOtherTopLevels, 6},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(manager.countTopLevelWindows(c.filter), before[0] + c.added) << c.filter;
+    EXPECT_EQ(manager.countTopLevelWindows(UIManager::VisibleOnly), before[1] + 1);
+    manager.addOtherTopLevels(-2);
+}
+
+} // namespace
