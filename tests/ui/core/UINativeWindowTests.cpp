@@ -30,6 +30,7 @@ using platform::messageNumber;
 
 constexpr uintptr_t kKeyA = 'A';
 constexpr uintptr_t kKeyF4 = 0x73;
+constexpr uintptr_t kKeyDeadAcute = 0xDE;
 constexpr intptr_t kAltContext = intptr_t(1) << 29;
 constexpr intptr_t kPreviouslyDown = intptr_t(1) << 30;
 constexpr intptr_t kKeyUpBits = intptr_t(1) << 30 | intptr_t(1) << 31;
@@ -249,9 +250,19 @@ TEST_F(NativeWindowHost, KeysBecomePressAndReleaseWithAutoRepeatPairs)
     UIWindow window;
     showSized(window, {100, 80});
     EventLog log(window);
-    post(window, WindowMessageId::KeyDown, kKeyA, 1);
-    post(window, WindowMessageId::KeyDown, kKeyA, 1 | kPreviouslyDown);
-    post(window, WindowMessageId::KeyUp, kKeyA, 1 | kKeyUpBits);
+    const NativeHandle handle = hostOf(window).handle();
+    // A key message as the loop hands it over: the character that the
+    // keyboard translation queued for it (if any) already waits behind it.
+    const auto key = [&](WindowMessageId id, uintptr_t code, intptr_t lParam, uintptr_t queued = 0,
+                         WindowMessageId queuedId = WindowMessageId::Character) {
+        if (queued)
+            platform::postMessage(handle, messageNumber(queuedId), queued, lParam);
+        platform::sendMessage(handle, messageNumber(id), code, lParam);
+        platform::dispatchPendingMessages();
+    };
+    key(WindowMessageId::KeyDown, kKeyA, 1, 'a');
+    key(WindowMessageId::KeyDown, kKeyA, 1 | kPreviouslyDown, 'a');
+    key(WindowMessageId::KeyUp, kKeyA, 1 | kKeyUpBits);
     EXPECT_EQ(log.take(), (std::vector<std::string>{
                               "KeyPress key=65 text=a repeat=0 modifiers=0",
                               "KeyRelease key=65 text=a repeat=1 modifiers=0",
@@ -261,13 +272,14 @@ TEST_F(NativeWindowHost, KeysBecomePressAndReleaseWithAutoRepeatPairs)
 
     // Alt+F4 is the system's: no key event, but a close request.
     window.channel(UIWidget::Channel::Close).connect([](UIEvent& event) { event.ignore(); });
-    post(window, WindowMessageId::SystemKeyDown, kKeyF4, 1 | kAltContext);
+    key(WindowMessageId::SystemKeyDown, kKeyF4, 1 | kAltContext);
     EXPECT_EQ(log.take(), std::vector<std::string>{"Close accepted=1"});
     EXPECT_TRUE(window.isCreated());
 
-    // A dead key waits for the character it composes.
-    post(window, WindowMessageId::DeadCharacter, 0xB4, 1);
-    post(window, WindowMessageId::Character, 0xE9, 1);
+    // A dead key reaches the widget only as the character it composes.
+    key(WindowMessageId::KeyDown, kKeyDeadAcute, 1, 0xB4, WindowMessageId::DeadCharacter);
+    EXPECT_TRUE(log.take().empty());
+    key(WindowMessageId::Character, 0xE9, 1);
     EXPECT_EQ(log.take(), (std::vector<std::string>{"KeyPress key=0 text=\xC3\xA9 repeat=0 modifiers=0",
                                                     "KeyRelease key=0 text=\xC3\xA9 repeat=0 modifiers=0"}));
 }
