@@ -104,6 +104,18 @@ private:
     std::deque<std::function<void()>> m_steps;
 };
 
+// A top-level widget created with its window type. Plain popups unless a
+// test needs a frame: Wine without a window manager waits two seconds for
+// each framed window it takes off the screen.
+std::unique_ptr<UIWidget> topLevel(uint32_t type = WindowType::Popup, UIWidget* parent = nullptr)
+{
+    auto window = std::make_unique<UIWidget>(parent);
+    window->setFlag(UIWidget::Flag::Window, true);
+    hostOf(*window).setWindowType(type);
+    window->create(u"UIWindow");
+    return window;
+}
+
 class NativeWindowHost : public ::testing::Test {
 protected:
     void SetUp() override
@@ -118,7 +130,7 @@ protected:
     }
 
     // A visible window of the given client size.
-    static void showSized(UIWindow& window, Size size)
+    static void showSized(UIWidget& window, Size size)
     {
         window.resize(size.width, size.height);
         window.setVisible(true);
@@ -212,7 +224,8 @@ TEST_F(NativeWindowHost, TitleEndsWithTheApplicationName)
 
 TEST_F(NativeWindowHost, NativeResizeGivesTheClientSizeOnce)
 {
-    UIWindow window;
+    const auto owned = topLevel(WindowType::SystemMenu);
+    UIWidget& window = *owned;
     showSized(window, {150, 100});
     EventLog log(window);
     platform::NativeWindow& native = hostOf(window).nativeWindow();
@@ -247,7 +260,8 @@ TEST_F(NativeWindowHost, MinimumTrackingSizeIsTheLayoutHintPlusTheFrame)
 
 TEST_F(NativeWindowHost, KeysBecomePressAndReleaseWithAutoRepeatPairs)
 {
-    UIWindow window;
+    const auto owned = topLevel();
+    UIWidget& window = *owned;
     showSized(window, {100, 80});
     EventLog log(window);
     const NativeHandle handle = hostOf(window).handle();
@@ -286,7 +300,8 @@ TEST_F(NativeWindowHost, KeysBecomePressAndReleaseWithAutoRepeatPairs)
 
 TEST_F(NativeWindowHost, MinimizingPostsOneStateChangeAndMinimizes)
 {
-    UIWindow window;
+    const auto owned = topLevel(WindowType::SystemMenu);
+    UIWidget& window = *owned;
     showSized(window, {100, 80});
     EventLog log(window);
     post(window, WindowMessageId::SystemCommand, uintptr_t(platform::SystemCommand::Minimize));
@@ -296,7 +311,8 @@ TEST_F(NativeWindowHost, MinimizingPostsOneStateChangeAndMinimizes)
 
 TEST_F(NativeWindowHost, ShowRequestShowsAndRaisesAHiddenWindow)
 {
-    UIWindow window;
+    const auto owned = topLevel();
+    UIWidget& window = *owned;
     window.resize(100, 80);
     ASSERT_FALSE(hostOf(window).isVisible());
     platform::sendMessage(hostOf(window).handle(), messageNumber(WindowMessageId::ShowRequest), 0, 0);
@@ -307,7 +323,8 @@ TEST_F(NativeWindowHost, ShowRequestShowsAndRaisesAHiddenWindow)
 
 TEST_F(NativeWindowHost, WheelReachesTheChildUnderThePointerInItsCoordinates)
 {
-    UIWindow window;
+    const auto owned = topLevel();
+    UIWidget& window = *owned;
     window.layout().setEnabled(false);
     UIWidget child(&window);
     child.create(u"Child");
@@ -322,14 +339,15 @@ TEST_F(NativeWindowHost, WheelReachesTheChildUnderThePointerInItsCoordinates)
 
 TEST_F(NativeWindowHost, ModalWindowDisablesExactlyTheOthersAndNestsInOrder)
 {
-    UIWindow a;
-    UIWindow b;
+    const auto windowA = topLevel();
+    const auto windowB = topLevel();
+    const auto windowC = topLevel();
+    const auto windowD = topLevel(WindowType::Popup, windowC.get());
+    const auto windowE = topLevel();
+    UIWidget &a = *windowA, &b = *windowB, &c = *windowC, &d = *windowD, &e = *windowE;
     showSized(a, {100, 80});
     showSized(b, {100, 80});
     b.disable(); // a window disabled before stays disabled afterwards
-    UIWindow c;
-    UIWindow d(&c);
-    UIWindow e;
     c.resize(120, 90);
     d.resize(60, 40);
     e.resize(60, 40);
@@ -375,9 +393,14 @@ TEST_F(NativeWindowHost, TwentyWindowsLeaveNoHandleOrClassBehind)
         before[i] = platform::liveHandleCount(kinds[i]);
     std::vector<String> classes;
     for (int i = 0; i < 20; ++i) {
-        UIWindow window;
-        showSized(window, {40 + i, 30});
-        window.update();
+        const auto owned = topLevel();
+        UIWidget& window = *owned;
+        window.resize(40 + i, 30);
+        // Under Wine each window taken off the screen costs two seconds.
+        if (i % 10 == 0) {
+            window.setVisible(true);
+            window.update();
+        }
         classes.push_back(hostOf(window).className());
         EXPECT_EQ(platform::liveHandleCount(platform::HandleKind::Window), before[0] + 1);
     }
@@ -396,18 +419,18 @@ TEST_F(NativeWindowHost, TopLevelWindowCountFollowsItsFilterBits)
 {
     UIManager& manager = UIManager::instance();
     const int32_t before[] = {manager.countTopLevelWindows(0), manager.countTopLevelWindows(UIManager::VisibleOnly)};
-    const auto topLevel = [](StringView style) {
+    const auto styled = [](StringView style) {
         auto widget = std::make_unique<UIWidget>();
         widget->setFlag(UIWidget::Flag::Window, true);
         widget->create(style);
         return widget;
     };
-    UIWindow shown;
-    showSized(shown, {50, 40});
-    const auto menu = topLevel(u"UIMenu");
-    const auto tip = topLevel(u"UIToolTip");
-    const auto balloon = topLevel(u"UIBalloonTip");
-    UIWidget child(&shown); // not a window
+    const auto shown = topLevel();
+    showSized(*shown, {50, 40});
+    const auto menu = styled(u"UIMenu");
+    const auto tip = styled(u"UIToolTip");
+    const auto balloon = styled(u"UIBalloonTip");
+    UIWidget child(shown.get()); // not a window
     manager.addOtherTopLevels(2);
     const struct {
         uint32_t filter;
