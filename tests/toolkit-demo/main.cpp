@@ -33,7 +33,8 @@ constexpr Size kClientSize{400, 220};
 
 class Log {
 public:
-    explicit Log(const char* path) : m_file(path ? std::fopen(path, "w") : stdout) {}
+    // Binary mode: lines end with LF alone, on every system.
+    explicit Log(const char* path) : m_file(path ? std::fopen(path, "wb") : stdout) {}
     ~Log()
     {
         if (m_file && m_file != stdout)
