@@ -35,7 +35,9 @@ struct UILayoutItem {
     int32_t height = 0;
     int32_t row = 0;
     int32_t column = 0;
-    // Cut so that the item does not run past the wrap count.
+    // Along the flow: cut so that the item does not run past the wrap count.
+    // Across the flow always 1, since every line starts again at position 0
+    // and a taller (wider) item would overlap the next line's items.
     int32_t columnSpan = 1;
     int32_t rowSpan = 1;
     // The child's policy along the flow is Expanding / is not Fixed.
@@ -76,7 +78,8 @@ public:
     void setEnabled(bool enabled);
 
     // --- As an item in its parent's layout ---
-    // Spans below 1 are taken as 1.
+    // Spans below 1 are taken as 1. Only the span along the parent's flow
+    // is used.
     int32_t rowSpan() const;
     int32_t columnSpan() const;
     void setSpan(int32_t rows, int32_t columns);

@@ -253,7 +253,7 @@ void UIWidget::applyVisibleFlag(bool on, bool tearingDown)
     if (!isWindow() && isCreated()) {
         relayoutParent();
         if (d->parent)
-            d->parent->update();
+            d->parent->compose();
     }
     UIEvent hide(UIEventType::Hide);
     if (tearingDown)
@@ -980,21 +980,29 @@ Rect UIWidget::visibleWindowRect() const
     return area.intersected(top->rect());
 }
 
-void UIWidget::update()
+bool UIWidget::prepareCanvas()
 {
     UIWidget* top = window();
     if (!isCreated() || !testFlag(Flag::DirectPaint) || !isVisible()) {
         top->d->flags |= static_cast<uint32_t>(Flag::Dirty);
-        return;
+        return false;
     }
     if (top->d->canvas.width() < top->m_width || top->d->canvas.height() < top->m_height)
         top->growBuffer();
     if (top->d->canvas.isEmpty()) {
         UIImage canvas(top->m_width, top->m_height, false);
         if (canvas.isEmpty())
-            return;
+            return false;
         top->d->canvas = std::move(canvas);
     }
+    return true;
+}
+
+void UIWidget::update()
+{
+    if (!prepareCanvas())
+        return;
+    UIWidget* top = window();
     const UIWidgetGuard self(this);
     if (this == top) {
         paintTree(rect());
@@ -1014,6 +1022,20 @@ void UIWidget::update()
     if (!self)
         return;
     composeAbove(area);
+    top->flushWindow(area);
+}
+
+void UIWidget::compose()
+{
+    if (!prepareCanvas())
+        return;
+    UIWidget* top = window();
+    const Rect area = this == top ? rect() : visibleWindowRect();
+    if (area.isEmpty())
+        return;
+    composeTree(area);
+    if (this != top)
+        composeAbove(area);
     top->flushWindow(area);
 }
 

@@ -21,6 +21,8 @@
 #include "platform/Text.h"
 #include "ui/core/UIEvent.h"
 #include "ui/core/UIFont.h"
+#include "ui/core/UIImage.h"
+#include "ui/core/UILayout.h"
 #include "ui/core/UILockable.h"
 #include "ui/core/UISignal.h"
 #include "ui/core/UISignalReceiver.h"
@@ -32,8 +34,6 @@
 #include <memory>
 #include <vector>
 
-class UILayout;
-class UIImage;
 class UIPaintListener;
 class UIPopupMenu;
 class UISkin;
@@ -104,6 +104,9 @@ public:
 
     // The widget is appended to the parent's children and to the registry.
     explicit UIWidget(UIWidget* parent = nullptr);
+    // Runs the teardown if it has not run yet, so Hide still reaches the
+    // channels. A class whose own handlers or connections use its members
+    // calls destroyWidget in its destructor, while those members exist.
     ~UIWidget() override;
 
     // The style key of a style name: h = h * 101 + unit over its UTF-16
@@ -279,6 +282,11 @@ public:
     void update();
     // Flushes a rectangle (widget coordinates) of the window's canvas.
     void update(const Rect& rect);
+    // Rebuilds the window's canvas under this widget from the paint buffers
+    // as they are, without painting, and flushes it: enough when only the
+    // arrangement changed (a child hidden), since children never draw into
+    // their parent's buffer.
+    void compose();
     UIImage& paintBuffer();
     // The window's composition surface (empty on non-top-level widgets).
     const UIImage& canvas() const;
@@ -327,6 +335,7 @@ private:
     void detachFromParent();
     void growBuffer();
 
+    bool prepareCanvas();
     void paintTree(const Rect& clip);
     void paintOne(const Rect& clip);
     void composeTree(const Rect& clip);

@@ -74,8 +74,13 @@ bool applyGeometry(UIWidget& widget, const Rect& cell, const UIWidget* root)
         const bool directPaint = widget.testFlag(UIWidget::Flag::DirectPaint);
         widget.setFlag(UIWidget::Flag::DirectPaint, false);
         widget.setGeometry(target);
-        widget.setFlag(UIWidget::Flag::DirectPaint, directPaint);
         changed = widget.geometry() != before;
+        // A widget that only moved repaints nowhere by itself: with
+        // DirectPaint clear this marks its window for the repaint after the
+        // pass.
+        if (changed)
+            widget.update();
+        widget.setFlag(UIWidget::Flag::DirectPaint, directPaint);
     }
     const std::vector<UIWidget*> children = buildItems(widget);
     if (children.empty())
