@@ -119,8 +119,11 @@ bool Settings::load()
         return platform::writeFile(m_filePath, {});
     }
 
+    // What can be read is kept: a stray byte decodes as U+FFFD and a file
+    // that lost its closing tags still holds its items; applySchema and the
+    // readers' conversions decide what the entries are worth.
     const auto bytes = platform::readFile(m_filePath, kMaxFileBytes);
-    if (!bytes || !isValidUtf8(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size())))
+    if (!bytes)
         return false;
     XmlDocument document;
     if (!document.parseBytes(*bytes, int(TextEncoding::Utf8)))
@@ -209,7 +212,7 @@ void Settings::restoreWindowGeometry(GeometryWindow& window, StringView name) co
     const Size minimum = window.minimumSize();
     const Rect workArea = platform::primaryWorkArea();
     const Rect desktop = platform::virtualDesktopRect();
-    const std::vector<Rect> monitors = platform::monitorRects();
+    const std::vector<platform::MonitorArea> monitors = platform::monitorAreas();
 
     // A damaged file could ask for a window of two billion pixels; no real
     // window was ever larger than the desktop, so cap there, and never go
@@ -230,15 +233,12 @@ void Settings::restoreWindowGeometry(GeometryWindow& window, StringView name) co
     const int32_t top = get(geometryKey(name, SettingsKeys::TopSuffix), current.y).toInt32();
     const int32_t left = get(geometryKey(name, SettingsKeys::LeftSuffix), current.x).toInt32();
 
-    // The stored place is kept when the window fits the primary work area,
-    // or wholly lies on another attached monitor (one away from the primary
-    // work area, whose task bar the work area already leaves out).
-    bool keep = fitsInside(left, top, width, height, workArea);
-    for (const Rect& monitor : monitors) {
-        if (keep)
-            break;
-        keep = monitor.intersected(workArea).isEmpty() && fitsInside(left, top, width, height, monitor);
-    }
+    // The stored place is kept when the window lies wholly inside the work
+    // area of one attached monitor (the primary one or another), so it never
+    // comes back under a task bar.
+    const bool keep = std::any_of(monitors.begin(), monitors.end(), [&](const platform::MonitorArea& monitor) {
+        return fitsInside(left, top, width, height, monitor.workArea);
+    });
     if (keep) {
         window.move({left, top});
         return;

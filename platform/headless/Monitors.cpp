@@ -1,33 +1,42 @@
 #include "platform/Monitors.h"
-#include "HeadlessScreen.h"
+#include "platform/headless/HeadlessScreen.h"
 
 namespace platform {
 
 namespace {
 
-struct HeadlessMonitors {
-    std::vector<Rect> monitors{{0, 0, 1920, 1080}};
-    Rect workArea{0, 0, 1920, 1040};
-};
+std::vector<MonitorArea> defaultMonitors() { return {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}}; }
 
-HeadlessMonitors& state()
+std::vector<MonitorArea>& state()
 {
-    static HeadlessMonitors monitors;
+    static std::vector<MonitorArea> monitors = defaultMonitors();
     return monitors;
 }
 
 } // namespace
 
-std::vector<Rect> monitorRects() { return state().monitors; }
-Rect primaryWorkArea() { return state().workArea; }
+std::vector<MonitorArea> monitorAreas() { return state(); }
+
+Rect primaryWorkArea()
+{
+    // As on Windows, the primary monitor is the one holding the origin.
+    for (const MonitorArea& monitor : state()) {
+        if (monitor.bounds.contains(Point{0, 0}))
+            return monitor.workArea;
+    }
+    return state().empty() ? Rect() : state().front().workArea;
+}
 
 namespace headless {
 void setMonitors(std::vector<Rect> monitors, Rect primaryWorkArea)
 {
-    state().monitors = std::move(monitors);
-    state().workArea = primaryWorkArea;
+    std::vector<MonitorArea> areas;
+    for (const Rect& bounds : monitors)
+        areas.push_back(MonitorArea{bounds, bounds.contains(Point{0, 0}) ? primaryWorkArea : bounds});
+    setMonitorAreas(std::move(areas));
 }
-void resetMonitors() { state() = HeadlessMonitors(); }
+void setMonitorAreas(std::vector<MonitorArea> monitors) { state() = std::move(monitors); }
+void resetMonitors() { state() = defaultMonitors(); }
 } // namespace headless
 
 } // namespace platform

@@ -8,17 +8,22 @@ namespace {
 
 Rect toRect(const RECT& r) { return Rect::fromEdges(r.left, r.top, r.right, r.bottom); }
 
-BOOL CALLBACK collectMonitor(HMONITOR, HDC, LPRECT area, LPARAM list)
+BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT area, LPARAM list)
 {
-    reinterpret_cast<std::vector<Rect>*>(list)->push_back(toRect(*area));
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    // A monitor whose details cannot be read counts as wholly free.
+    const Rect bounds = toRect(*area);
+    const Rect work = GetMonitorInfoW(monitor, &info) ? toRect(info.rcWork) : bounds;
+    reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back({bounds, work});
     return TRUE;
 }
 
 } // namespace
 
-std::vector<Rect> monitorRects()
+std::vector<MonitorArea> monitorAreas()
 {
-    std::vector<Rect> monitors;
+    std::vector<MonitorArea> monitors;
     EnumDisplayMonitors(nullptr, nullptr, collectMonitor, reinterpret_cast<LPARAM>(&monitors));
     return monitors;
 }
