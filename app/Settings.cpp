@@ -126,24 +126,24 @@ bool Settings::load()
     if (!bytes)
         return false;
     XmlDocument document;
-    if (!document.parseBytes(*bytes, int(TextEncoding::Utf8)))
+    if (!document.parseBytes(*bytes, TextEncoding::Utf8))
         return false;
-    const XmlElement* groups = document.element(kGroupsElement);
+    const XmlElement groups = document.element(kGroupsElement);
     if (!groups)
         return true;
 
     // Duplicates are kept as they are; applySchema decides what they mean.
-    for (const auto& group : groups->children()) {
-        if (group->name() != kGroupElement)
+    for (const XmlElement group : groups.children()) {
+        if (group.name() != kGroupElement)
             continue;
-        const String groupName = group->attribute(kNameAttribute);
-        for (const auto& item : group->children()) {
-            if (item->name() != kItemElement)
+        const String groupName = group.attribute(kNameAttribute);
+        for (const XmlElement item : group.children()) {
+            if (item.name() != kItemElement)
                 continue;
             String key = groupName;
             key.push_back(u'/');
-            key.append(item->attribute(kNameAttribute));
-            m_entries.push_back({std::move(key), Variant(item->attribute(kValueAttribute)), String()});
+            key.append(item.attribute(kNameAttribute));
+            m_entries.push_back({std::move(key), Variant(item.attribute(kValueAttribute)), String()});
         }
     }
     return true;
@@ -152,19 +152,19 @@ bool Settings::load()
 bool Settings::save() const
 {
     XmlDocument document;
-    XmlElement* groups = document.root().appendChild(String(kGroupsElement));
-    XmlElement* group = nullptr;
+    const XmlElement groups = document.root().appendChild(kGroupsElement);
+    XmlElement group;
     for (const SettingsEntry& entry : m_entries) {
         const SplitKey split = splitKey(entry.key);
         // A new group starts whenever the group name changes, so entries of
         // one group separated by another give two elements of that name.
-        if (!group || group->attribute(kNameAttribute) != split.group) {
-            group = groups->appendChild(String(kGroupElement));
-            group->setAttribute(kNameAttribute, split.group);
+        if (!group || group.attribute(kNameAttribute) != split.group) {
+            group = groups.appendChild(kGroupElement);
+            group.setAttribute(kNameAttribute, split.group);
         }
-        XmlElement* item = group->appendChild(String(kItemElement));
-        item->setAttribute(kNameAttribute, split.item);
-        item->setAttribute(kValueAttribute, entry.value.toText());
+        const XmlElement item = group.appendChild(kItemElement);
+        item.setAttribute(kNameAttribute, split.item);
+        item.setAttribute(kValueAttribute, entry.value.toText());
     }
 
     // Nothing when a value cannot be written so that it reads back (both

@@ -237,7 +237,7 @@ TEST(PackageLookup, ReadsXmlWithOrWithoutByteOrderMark)
 
     XmlDocument document;
     ASSERT_TRUE(package.file(u"xml", u"plain.xml")->readXml(document));
-    EXPECT_EQ(document.element(u"skins/skin")->attribute(u"name"), u"a");
+    EXPECT_EQ(document.element(u"skins/skin").attribute(u"name"), u"a");
     EXPECT_TRUE(package.file(u"xml", u"bom.xml")->readXml(document));
     EXPECT_TRUE(document.element(u"metrics"));
     EXPECT_FALSE(package.file(u"xml", u"undeclared.xml")->readXml(document));
