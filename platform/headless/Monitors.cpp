@@ -1,28 +1,16 @@
 #include "platform/Monitors.h"
-#include "HeadlessScreen.h"
+#include "platform/headless/HeadlessScreen.h"
 
 namespace platform {
 
 namespace {
 
-struct HeadlessMonitors {
-    std::vector<Rect> monitors{{0, 0, 1920, 1080}};
-    Rect workArea{0, 0, 1920, 1040};
-    std::vector<Rect> workAreas;
-};
+std::vector<MonitorArea> defaultMonitors() { return {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}}; }
 
-HeadlessMonitors& state()
+std::vector<MonitorArea>& state()
 {
-    static HeadlessMonitors monitors;
+    static std::vector<MonitorArea> monitors = defaultMonitors();
     return monitors;
-}
-
-Rect workAreaOf(size_t index)
-{
-    const HeadlessMonitors& monitors = state();
-    if (index < monitors.workAreas.size())
-        return monitors.workAreas[index];
-    return index == 0 ? monitors.workArea : monitors.monitors[index];
 }
 
 int64_t distanceSquared(const Rect& monitor, Point point)
@@ -34,62 +22,68 @@ int64_t distanceSquared(const Rect& monitor, Point point)
     return dx * dx + dy * dy;
 }
 
-size_t nearestMonitor(Point point)
-{
-    const auto& monitors = state().monitors;
-    size_t best = 0;
-    for (size_t i = 1; i < monitors.size(); ++i)
-        if (distanceSquared(monitors[i], point) < distanceSquared(monitors[best], point))
-            best = i;
-    return best;
-}
+int64_t areaOf(const Rect& r) { return r.isEmpty() ? 0 : int64_t(r.width) * r.height; }
 
 } // namespace
 
-std::vector<Rect> monitorRects() { return state().monitors; }
-Rect primaryWorkArea() { return state().workArea; }
+std::vector<MonitorArea> monitorAreas() { return state(); }
+
+Rect primaryWorkArea()
+{
+    // As on Windows, the primary monitor is the one holding the origin.
+    for (const MonitorArea& monitor : state()) {
+        if (monitor.bounds.contains(Point{0, 0}))
+            return monitor.workArea;
+    }
+    return state().empty() ? Rect() : state().front().workArea;
+}
 
 Rect workAreaAt(Point point)
 {
-    if (state().monitors.empty())
-        return state().workArea;
-    return workAreaOf(nearestMonitor(point));
+    const auto& monitors = state();
+    if (monitors.empty())
+        return {};
+    size_t best = 0;
+    for (size_t i = 1; i < monitors.size(); ++i)
+        if (distanceSquared(monitors[i].bounds, point) < distanceSquared(monitors[best].bounds, point))
+            best = i;
+    return monitors[best].workArea;
 }
 
 Rect workAreaFor(const Rect& rect)
 {
-    const auto& monitors = state().monitors;
+    const auto& monitors = state();
     int64_t bestArea = 0;
-    size_t best = monitors.size();
-    for (size_t i = 0; i < monitors.size(); ++i) {
-        const Rect common = monitors[i].intersected(rect);
-        const int64_t area = int64_t(common.width) * common.height;
+    const MonitorArea* best = nullptr;
+    for (const MonitorArea& monitor : monitors) {
+        const int64_t area = areaOf(monitor.bounds.intersected(rect));
         if (area > bestArea) {
             bestArea = area;
-            best = i;
+            best = &monitor;
         }
     }
-    return best < monitors.size() ? workAreaOf(best) : workAreaAt(rect.centre());
+    return best ? best->workArea : workAreaAt(rect.centre());
 }
 
 Rect largestMonitorWorkArea()
 {
-    const auto& monitors = state().monitors;
-    size_t best = 0;
-    for (size_t i = 1; i < monitors.size(); ++i)
-        if (int64_t(monitors[i].width) * monitors[i].height > int64_t(monitors[best].width) * monitors[best].height)
-            best = i;
-    return monitors.empty() ? state().workArea : workAreaOf(best);
+    const MonitorArea* best = nullptr;
+    for (const MonitorArea& monitor : state())
+        if (!best || areaOf(monitor.bounds) > areaOf(best->bounds))
+            best = &monitor;
+    return best ? best->workArea : Rect();
 }
 
 namespace headless {
 void setMonitors(std::vector<Rect> monitors, Rect primaryWorkArea)
 {
-    state().monitors = std::move(monitors);
-    state().workArea = primaryWorkArea;
+    std::vector<MonitorArea> areas;
+    for (const Rect& bounds : monitors)
+        areas.push_back(MonitorArea{bounds, bounds.contains(Point{0, 0}) ? primaryWorkArea : bounds});
+    setMonitorAreas(std::move(areas));
 }
-void resetMonitors() { state() = HeadlessMonitors(); }
-void setMonitorWorkAreas(std::vector<Rect> workAreas) { state().workAreas = std::move(workAreas); }
+void setMonitorAreas(std::vector<MonitorArea> monitors) { state() = std::move(monitors); }
+void resetMonitors() { state() = defaultMonitors(); }
 } // namespace headless
 
 } // namespace platform

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <utility>
-
 namespace platform {
 
 namespace {
@@ -19,26 +17,22 @@ Rect workAreaOf(HMONITOR monitor)
     return toRect(info.rcWork);
 }
 
-BOOL CALLBACK collectLargest(HMONITOR monitor, HDC, LPRECT area, LPARAM largest)
+BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT area, LPARAM list)
 {
-    auto& best = *reinterpret_cast<std::pair<HMONITOR, int64_t>*>(largest);
-    const int64_t size = int64_t(area->right - area->left) * (area->bottom - area->top);
-    if (size > best.second)
-        best = {monitor, size};
-    return TRUE;
-}
-
-BOOL CALLBACK collectMonitor(HMONITOR, HDC, LPRECT area, LPARAM list)
-{
-    reinterpret_cast<std::vector<Rect>*>(list)->push_back(toRect(*area));
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    // A monitor whose details cannot be read counts as wholly free.
+    const Rect bounds = toRect(*area);
+    const Rect work = GetMonitorInfoW(monitor, &info) ? toRect(info.rcWork) : bounds;
+    reinterpret_cast<std::vector<MonitorArea>*>(list)->push_back({bounds, work});
     return TRUE;
 }
 
 } // namespace
 
-std::vector<Rect> monitorRects()
+std::vector<MonitorArea> monitorAreas()
 {
-    std::vector<Rect> monitors;
+    std::vector<MonitorArea> monitors;
     EnumDisplayMonitors(nullptr, nullptr, collectMonitor, reinterpret_cast<LPARAM>(&monitors));
     return monitors;
 }
@@ -63,9 +57,13 @@ Rect workAreaFor(const Rect& rect)
 
 Rect largestMonitorWorkArea()
 {
-    std::pair<HMONITOR, int64_t> largest{nullptr, -1};
-    EnumDisplayMonitors(nullptr, nullptr, collectLargest, reinterpret_cast<LPARAM>(&largest));
-    return largest.first ? workAreaOf(largest.first) : primaryWorkArea();
+    const MonitorArea* best = nullptr;
+    const std::vector<MonitorArea> monitors = monitorAreas();
+    for (const MonitorArea& monitor : monitors)
+        if (!best || int64_t(monitor.bounds.width) * monitor.bounds.height >
+                         int64_t(best->bounds.width) * best->bounds.height)
+            best = &monitor;
+    return best ? best->workArea : primaryWorkArea();
 }
 
 } // namespace platform
