@@ -35,14 +35,7 @@ constexpr intptr_t kAltContext = intptr_t(1) << 29;
 constexpr intptr_t kPreviouslyDown = intptr_t(1) << 30;
 constexpr intptr_t kKeyUpBits = intptr_t(1) << 30 | intptr_t(1) << 31;
 
-Application& application()
-{
-    // One application for the whole test program (it owns the event
-    // service); deliberately never destroyed.
-    static Application* instance =
-        Application::instance() ? Application::instance() : new Application(u"Morvellan Tintscope", u"1.2.7");
-    return *instance;
-}
+Application& application() { return *Application::instance(); }
 
 intptr_t pointParameter(Point p) { return intptr_t((uint32_t(uint16_t(p.y)) << 16) | uint16_t(p.x)); }
 
@@ -118,15 +111,18 @@ std::unique_ptr<UIWidget> topLevel(uint32_t type = WindowType::Popup, UIWidget* 
 
 class NativeWindowHost : public ::testing::Test {
 protected:
+    // Each test has its own application (and so its own event service).
     void SetUp() override
     {
-        application();
+        m_application = std::make_unique<Application>(u"Morvellan Tintscope", u"1.2.7");
+        ASSERT_EQ(Application::instance(), m_application.get());
         UINativeWindow::install();
     }
     void TearDown() override
     {
         platform::dispatchPendingMessages();
         UIManager::instance().setWindowHostFactory(nullptr);
+        m_application.reset();
     }
 
     // A visible window of the given client size.
@@ -136,6 +132,9 @@ protected:
         window.setVisible(true);
         platform::dispatchPendingMessages();
     }
+
+private:
+    std::unique_ptr<Application> m_application;
 };
 
 TEST_F(NativeWindowHost, ClassNamesShareThePrefixAndCountUp)
