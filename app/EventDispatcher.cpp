@@ -39,6 +39,7 @@ EventDispatcher::~EventDispatcher()
     // Events still queued are destroyed undelivered; their messages die
     // with the window.
     m_window.reset();
+    m_posted.clear();
     m_queue.clear();
     if (m_oleInitialised)
         platform::uninitialiseOle();
@@ -46,28 +47,31 @@ EventDispatcher::~EventDispatcher()
 
 EventDispatcher* EventDispatcher::instance() { return g_dispatcher; }
 
-void EventDispatcher::addReceiver(EventReceiver* receiver) { m_receivers.push_back(receiver); }
-
-void EventDispatcher::removeReceiver(EventReceiver* receiver)
+void EventDispatcher::addReceiver(EventReceiver* receiver)
 {
-    const auto found = std::find(m_receivers.begin(), m_receivers.end(), receiver);
-    if (found != m_receivers.end())
-        m_receivers.erase(found);
+    if (receiver)
+        m_receivers[receiver] = ++m_lastSerial;
 }
 
-bool EventDispatcher::isReceiver(const EventReceiver* receiver) const
+void EventDispatcher::removeReceiver(EventReceiver* receiver) { m_receivers.erase(receiver); }
+
+bool EventDispatcher::isReceiver(const EventReceiver* receiver) const { return serialOf(receiver) != 0; }
+
+uint64_t EventDispatcher::serialOf(const EventReceiver* receiver) const
 {
-    return receiver && std::find(m_receivers.begin(), m_receivers.end(), receiver) != m_receivers.end();
+    const auto found = m_receivers.find(receiver);
+    return found == m_receivers.end() ? 0 : found->second;
 }
 
 bool EventDispatcher::postEvent(EventReceiver* receiver, std::unique_ptr<Event> event)
 {
-    m_queue.push_back({std::move(event), receiver});
-    auto* posted = &m_queue.back();
-    if (!platform::postMessage(windowHandle(), kPostedEventMessage, 0, reinterpret_cast<intptr_t>(posted))) {
+    m_queue.push_back({std::move(event), receiver, serialOf(receiver)});
+    const auto posted = std::prev(m_queue.end());
+    if (!platform::postMessage(windowHandle(), kPostedEventMessage, 0, reinterpret_cast<intptr_t>(&*posted))) {
         m_queue.pop_back();
         return false;
     }
+    m_posted.emplace(&*posted, posted);
     return true;
 }
 
@@ -82,16 +86,16 @@ void EventDispatcher::deliver(intptr_t postedEvent)
 {
     // The message could come from anywhere (any process may post to a
     // window), so only pointers this queue handed out are trusted.
-    const auto* wanted = reinterpret_cast<const PostedEvent*>(postedEvent);
-    const auto found = std::find_if(m_queue.begin(), m_queue.end(), [&](const PostedEvent& p) { return &p == wanted; });
-    if (found == m_queue.end())
+    const auto found = m_posted.find(reinterpret_cast<const PostedEvent*>(postedEvent));
+    if (found == m_posted.end())
         return;
     // Unlink before handling: the handler may post, send or run a nested
     // loop, and the event must be destroyed whatever happens.
-    std::list<PostedEvent> taken;
-    taken.splice(taken.begin(), m_queue, found);
+    Queue taken;
+    taken.splice(taken.begin(), m_queue, found->second);
+    m_posted.erase(found);
     PostedEvent& posted = taken.front();
-    if (isReceiver(posted.receiver) && !posted.receiver->isBlocked())
+    if (posted.serial != 0 && serialOf(posted.receiver) == posted.serial && !posted.receiver->isBlocked())
         posted.receiver->handleEvent(*posted.event);
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 class EventReceiver;
@@ -38,14 +39,20 @@ public:
     // The process-wide dispatcher (the first one created), or nullptr.
     static EventDispatcher* instance();
 
+    // Registration by EventReceiver's constructor and destructor. Each
+    // registration gets a serial of its own, so a receiver built later at
+    // the address of a destroyed one is a different receiver.
     void addReceiver(EventReceiver* receiver);
     void removeReceiver(EventReceiver* receiver);
+    // Constant time: every widget asks this before it touches a receiver.
     bool isReceiver(const EventReceiver* receiver) const;
     size_t receiverCount() const { return m_receivers.size(); }
 
     // Queues the event for delivery in a later turn of the loop, after the
-    // messages already queued. Returns false (and destroys the event) when
-    // the system refuses the message.
+    // messages already queued. It reaches exactly this registration of the
+    // receiver: if the receiver is destroyed first, the event is destroyed
+    // unhandled. Returns false (and destroys the event) when the system
+    // refuses the message.
     bool postEvent(EventReceiver* receiver, std::unique_ptr<Event> event);
     // Delivers at once; false when not handled, not alive or blocked.
     bool sendEvent(EventReceiver* receiver, Event& event);
@@ -67,7 +74,11 @@ private:
     struct PostedEvent {
         std::unique_ptr<Event> event;
         EventReceiver* receiver;
+        // The receiver's registration when the event was posted; 0 when the
+        // receiver was not registered then.
+        uint64_t serial;
     };
+    using Queue = std::list<PostedEvent>;
 
     // The invisible window that posted events travel through. Its procedure
     // delivers them too, for loops of the system (window moves, system
@@ -82,11 +93,17 @@ private:
     };
 
     void deliver(intptr_t postedEvent);
+    uint64_t serialOf(const EventReceiver* receiver) const;
 
     uint32_t m_ownerThread;
     bool m_oleInitialised;
-    std::vector<EventReceiver*> m_receivers;
-    std::list<PostedEvent> m_queue;
+    // Live receivers and the serial of their registration.
+    std::unordered_map<const EventReceiver*, uint64_t> m_receivers;
+    uint64_t m_lastSerial = 0;
+    Queue m_queue;
+    // The pointers handed out in 0xC400 messages, so that one arriving from
+    // anywhere else is recognised without walking the queue.
+    std::unordered_map<const PostedEvent*, Queue::iterator> m_posted;
     LoopFrame m_mainFrame;
     std::vector<LoopFrame*> m_activeFrames;
     // Destroyed explicitly before OLE is uninitialised.

@@ -4,5 +4,5 @@
 
 bool PackageFile::readXml(XmlDocument& document) const
 {
-    return document.parseBytes(m_bytes, int(TextEncoding::Utf8));
+    return document.parseBytes(m_bytes, TextEncoding::Utf8);
 }

@@ -119,28 +119,31 @@ bool Settings::load()
         return platform::writeFile(m_filePath, {});
     }
 
+    // What can be read is kept: a stray byte decodes as U+FFFD and a file
+    // that lost its closing tags still holds its items; applySchema and the
+    // readers' conversions decide what the entries are worth.
     const auto bytes = platform::readFile(m_filePath, kMaxFileBytes);
-    if (!bytes || !isValidUtf8(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size())))
+    if (!bytes)
         return false;
     XmlDocument document;
-    if (!document.parseBytes(*bytes, int(TextEncoding::Utf8)))
+    if (!document.parseBytes(*bytes, TextEncoding::Utf8))
         return false;
-    const XmlElement* groups = document.element(kGroupsElement);
+    const XmlElement groups = document.element(kGroupsElement);
     if (!groups)
         return true;
 
     // Duplicates are kept as they are; applySchema decides what they mean.
-    for (const auto& group : groups->children()) {
-        if (group->name() != kGroupElement)
+    for (const XmlElement group : groups.children()) {
+        if (group.name() != kGroupElement)
             continue;
-        const String groupName = group->attribute(kNameAttribute);
-        for (const auto& item : group->children()) {
-            if (item->name() != kItemElement)
+        const String groupName = group.attribute(kNameAttribute);
+        for (const XmlElement item : group.children()) {
+            if (item.name() != kItemElement)
                 continue;
             String key = groupName;
             key.push_back(u'/');
-            key.append(item->attribute(kNameAttribute));
-            m_entries.push_back({std::move(key), Variant(item->attribute(kValueAttribute)), String()});
+            key.append(item.attribute(kNameAttribute));
+            m_entries.push_back({std::move(key), Variant(item.attribute(kValueAttribute)), String()});
         }
     }
     return true;
@@ -149,19 +152,19 @@ bool Settings::load()
 bool Settings::save() const
 {
     XmlDocument document;
-    XmlElement* groups = document.root().appendChild(String(kGroupsElement));
-    XmlElement* group = nullptr;
+    const XmlElement groups = document.root().appendChild(kGroupsElement);
+    XmlElement group;
     for (const SettingsEntry& entry : m_entries) {
         const SplitKey split = splitKey(entry.key);
         // A new group starts whenever the group name changes, so entries of
         // one group separated by another give two elements of that name.
-        if (!group || group->attribute(kNameAttribute) != split.group) {
-            group = groups->appendChild(String(kGroupElement));
-            group->setAttribute(kNameAttribute, split.group);
+        if (!group || group.attribute(kNameAttribute) != split.group) {
+            group = groups.appendChild(kGroupElement);
+            group.setAttribute(kNameAttribute, split.group);
         }
-        XmlElement* item = group->appendChild(String(kItemElement));
-        item->setAttribute(kNameAttribute, split.item);
-        item->setAttribute(kValueAttribute, entry.value.toText());
+        const XmlElement item = group.appendChild(kItemElement);
+        item.setAttribute(kNameAttribute, split.item);
+        item.setAttribute(kValueAttribute, entry.value.toText());
     }
 
     // Nothing when a value cannot be written so that it reads back (both
@@ -209,7 +212,7 @@ void Settings::restoreWindowGeometry(GeometryWindow& window, StringView name) co
     const Size minimum = window.minimumSize();
     const Rect workArea = platform::primaryWorkArea();
     const Rect desktop = platform::virtualDesktopRect();
-    const std::vector<Rect> monitors = platform::monitorRects();
+    const std::vector<platform::MonitorArea> monitors = platform::monitorAreas();
 
     // A damaged file could ask for a window of two billion pixels; no real
     // window was ever larger than the desktop, so cap there, and never go
@@ -230,15 +233,12 @@ void Settings::restoreWindowGeometry(GeometryWindow& window, StringView name) co
     const int32_t top = get(geometryKey(name, SettingsKeys::TopSuffix), current.y).toInt32();
     const int32_t left = get(geometryKey(name, SettingsKeys::LeftSuffix), current.x).toInt32();
 
-    // The stored place is kept when the window fits the primary work area,
-    // or wholly lies on another attached monitor (one away from the primary
-    // work area, whose task bar the work area already leaves out).
-    bool keep = fitsInside(left, top, width, height, workArea);
-    for (const Rect& monitor : monitors) {
-        if (keep)
-            break;
-        keep = monitor.intersected(workArea).isEmpty() && fitsInside(left, top, width, height, monitor);
-    }
+    // The stored place is kept when the window lies wholly inside the work
+    // area of one attached monitor (the primary one or another), so it never
+    // comes back under a task bar.
+    const bool keep = std::any_of(monitors.begin(), monitors.end(), [&](const platform::MonitorArea& monitor) {
+        return fitsInside(left, top, width, height, monitor.workArea);
+    });
     if (keep) {
         window.move({left, top});
         return;

@@ -47,8 +47,8 @@ public:
 
     // Replaces the entries by the file's. A missing file is created empty
     // (success, no entries); a file that cannot be read, is too large to be
-    // a settings file, is not valid UTF-8 or is not well-formed gives
-    // failure with no entries.
+    // a settings file or is not well-formed gives failure with no entries.
+    // Bytes that are not UTF-8 read as U+FFFD.
     bool load();
     // Writes every entry, grouped by runs of the same group name. On failure
     // the previous file is left untouched.

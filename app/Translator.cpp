@@ -34,7 +34,7 @@ bool Translator::load(StringView path, StringView applicationName)
     if (!hasXmlExtension(path))
         return false;
     XmlDocument document;
-    return document.load(path, int(TextEncoding::Utf8)) && read(document, applicationName);
+    return document.load(path, TextEncoding::Utf8) && read(document, applicationName);
 }
 
 bool Translator::loadHeader(StringView path)
@@ -44,7 +44,7 @@ bool Translator::loadHeader(StringView path)
     if (!hasXmlExtension(path))
         return false;
     XmlDocument document;
-    return document.load(path, int(TextEncoding::Utf8)) && readHeader(document);
+    return document.load(path, TextEncoding::Utf8) && readHeader(document);
 }
 
 bool Translator::read(const XmlDocument& document, StringView applicationName)
@@ -52,12 +52,12 @@ bool Translator::read(const XmlDocument& document, StringView applicationName)
     m_entries.clear();
     if (!readHeader(document))
         return false;
-    const XmlElement* groups = document.element(u"translation")->child(u"groups");
+    const XmlElement groups = document.element(u"translation").child(u"groups");
     if (!groups)
         return false;
     std::vector<String> contextStack;
-    for (const auto& group : groups->children()) {
-        if (!readGroup(*group, contextStack, applicationName)) {
+    for (const XmlElement group : groups.children()) {
+        if (!readGroup(group, contextStack, applicationName)) {
             m_entries.clear();
             return false;
         }
@@ -68,13 +68,13 @@ bool Translator::read(const XmlDocument& document, StringView applicationName)
 
 bool Translator::readHeader(const XmlDocument& document)
 {
-    const XmlElement* root = document.element(u"translation");
+    const XmlElement root = document.element(u"translation");
     if (!root)
         return false;
-    m_language = root->attribute(u"language");
-    m_languageEn = root->attribute(u"language_en");
-    m_author = root->attribute(u"author");
-    m_date = root->attribute(u"date");
+    m_language = root.attribute(u"language");
+    m_languageEn = root.attribute(u"language_en");
+    m_author = root.attribute(u"author");
+    m_date = root.attribute(u"date");
     return true;
 }
 
@@ -86,12 +86,12 @@ bool Translator::readGroup(const XmlElement& group, std::vector<String>& context
     if (contextStack.size() >= MaximumGroupDepth)
         return false;
     contextStack.push_back(group.attribute(u"name"));
-    for (const auto& child : group.children()) {
-        if (child->name() == u"item") {
-            m_entries.push_back({joinContext(contextStack), child->attribute(u"context"),
-                                 applyEscapes(child->attribute(u"translation"), applicationName)});
-        } else if (child->name() == u"group") {
-            if (!readGroup(*child, contextStack, applicationName))
+    for (const XmlElement child : group.children()) {
+        if (child.name() == u"item") {
+            m_entries.push_back({joinContext(contextStack), child.attribute(u"context"),
+                                 applyEscapes(child.attribute(u"translation"), applicationName)});
+        } else if (child.name() == u"group") {
+            if (!readGroup(child, contextStack, applicationName))
                 return false;
         } else {
             return false;

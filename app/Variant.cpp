@@ -2,6 +2,7 @@
 
 #include "platform/Locale.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -55,6 +56,50 @@ int64_t parseInteger(StringView text)
     return magnitude >= limit ? std::numeric_limits<int64_t>::max() : int64_t(magnitude);
 }
 
+// Whether a decimal number as from_chars accepted it ("-12.5e3") is at
+// least 1 in magnitude. For a number out of the double's range that tells
+// overflow from underflow by its value: the position of its first non-zero
+// digit, moved by the exponent.
+bool magnitudeAtLeastOne(std::string_view number)
+{
+    size_t i = 0;
+    if (i < number.size() && number[i] == '-')
+        ++i;
+    // Decimal order of the first non-zero digit relative to the units.
+    int64_t order = 0;
+    bool found = false;
+    for (; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i) {
+        if (found)
+            ++order;
+        else if (number[i] != '0')
+            found = true;
+    }
+    if (i < number.size() && number[i] == '.') {
+        ++i;
+        for (int64_t position = 1; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i, ++position) {
+            if (!found && number[i] != '0') {
+                found = true;
+                order = -position;
+            }
+        }
+    }
+    if (!found)
+        return false;
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        ++i;
+        bool negative = false;
+        if (i < number.size() && (number[i] == '-' || number[i] == '+'))
+            negative = number[i++] == '-';
+        // Saturate far beyond any double's range instead of overflowing.
+        constexpr int64_t kExponentCap = int64_t(1) << 40;
+        int64_t exponent = 0;
+        for (; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i)
+            exponent = std::min(kExponentCap, exponent * 10 + (number[i] - '0'));
+        order += negative ? -exponent : exponent;
+    }
+    return order >= 0;
+}
+
 double parseDouble(StringView text)
 {
     size_t i = skipSpace(text);
@@ -76,8 +121,7 @@ double parseDouble(StringView text)
         // answer as strtod would: infinity or zero with the number's sign.
         const std::string_view parsed(first, size_t(result.ptr - first));
         const bool negative = !parsed.empty() && parsed.front() == '-';
-        const bool tiny = parsed.find("e-") != std::string_view::npos || parsed.find("E-") != std::string_view::npos;
-        const double magnitude = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        const double magnitude = magnitudeAtLeastOne(parsed) ? std::numeric_limits<double>::infinity() : 0.0;
         return negative ? -magnitude : magnitude;
     }
     return result.ec == std::errc() ? value : 0.0;

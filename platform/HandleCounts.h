@@ -10,9 +10,11 @@
 
 namespace platform {
 
-enum class HandleKind { Pen, Brush, Font, Bitmap, DeviceContext, Icon, Cursor, Region, ImagingObject };
+// Windows and window classes are counted too: a top-level window of the
+// toolkit owns one of each.
+enum class HandleKind { Pen, Brush, Font, Bitmap, DeviceContext, Icon, Cursor, Region, ImagingObject, Window, WindowClass };
 
-inline constexpr int handleKindCount = 9;
+inline constexpr int handleKindCount = 11;
 
 // Number of handles of that kind alive right now.
 int64_t liveHandleCount(HandleKind kind);

@@ -100,19 +100,6 @@ String fromUtf8(std::string_view utf8)
     return out;
 }
 
-bool isValidUtf8(std::string_view utf8)
-{
-    const auto* s = reinterpret_cast<const unsigned char*>(utf8.data());
-    for (size_t i = 0; i < utf8.size();) {
-        char32_t cp = 0;
-        const int length = decodeUtf8At(s, utf8.size(), i, cp);
-        if (length < 0)
-            return false;
-        i += size_t(length);
-    }
-    return true;
-}
-
 std::string toUtf8(StringView text)
 {
     std::string out;

@@ -15,8 +15,6 @@ using StringView = std::u16string_view;
 
 // UTF-8 to UTF-16; malformed sequences become U+FFFD, never a failure.
 String fromUtf8(std::string_view utf8);
-// Strict UTF-8: no overlong forms, surrogates or code points past U+10FFFF.
-bool isValidUtf8(std::string_view utf8);
 // UTF-16 to UTF-8; unpaired surrogates become U+FFFD.
 std::string toUtf8(StringView text);
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -16,10 +17,10 @@ bool startsWith(const platform::Bytes& bytes, std::initializer_list<uint8_t> pre
     return bytes.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), bytes.begin());
 }
 
-// Decodes a file's bytes by encoding code; nothing for an unknown code.
-std::optional<String> decode(const platform::Bytes& bytes, int encoding)
+// Decodes a file's bytes by encoding; nothing for an unknown code.
+std::optional<String> decode(const platform::Bytes& bytes, TextEncoding encoding)
 {
-    switch (TextEncoding(encoding)) {
+    switch (encoding) {
     case TextEncoding::Ansi:
         return platform::fromAnsi(bytes);
     case TextEncoding::Utf8: {
@@ -43,64 +44,88 @@ std::optional<String> decode(const platform::Bytes& bytes, int encoding)
 } // namespace
 
 XmlDocument::XmlDocument()
-    : m_root(String(kRootName))
+    : m_tree(std::make_unique<XmlTree>(kRootName))
 {
 }
 
 XmlDocument::XmlDocument(XmlDocument&& other) noexcept
-    : m_root(std::move(other.m_root))
+    : m_tree(std::exchange(other.m_tree, std::make_unique<XmlTree>(kRootName)))
     , m_header(std::move(other.m_header))
     , m_error(std::move(other.m_error))
 {
-    other.m_root.setName(String(kRootName));
 }
 
 XmlDocument& XmlDocument::operator=(XmlDocument&& other) noexcept
 {
     if (this != &other) {
-        m_root = std::move(other.m_root);
+        m_tree = std::exchange(other.m_tree, std::make_unique<XmlTree>(kRootName));
         m_header = std::move(other.m_header);
         m_error = std::move(other.m_error);
-        other.m_root.setName(String(kRootName));
     }
     return *this;
 }
 
-bool XmlDocument::load(StringView path, int encoding)
+bool XmlDocument::load(StringView path, TextEncoding encoding)
 {
     clear();
-    const std::optional<platform::Bytes> bytes = platform::readFile(path, kMaxFileBytes);
+    std::optional<platform::Bytes> bytes = platform::readFile(path, kMaxFileBytes);
     if (!bytes) {
         m_error = u"cannot read file";
         return false;
     }
-    return parseBytes(*bytes, encoding);
+    if (bytes->empty()) {
+        m_error = u"empty file";
+        return false;
+    }
+    std::optional<String> text = decode(*bytes, encoding);
+    if (!text) {
+        m_error = u"unknown encoding";
+        return false;
+    }
+    // The bytes are not needed while the text is parsed.
+    bytes.reset();
+    return parseText(std::move(*text));
 }
 
-bool XmlDocument::parseBytes(const platform::Bytes& bytes, int encoding)
+bool XmlDocument::parseBytes(const platform::Bytes& bytes, TextEncoding encoding)
 {
     clear();
     if (bytes.empty()) {
         m_error = u"empty file";
         return false;
     }
-    const std::optional<String> text = decode(bytes, encoding);
+    if (bytes.size() > kMaxFileBytes) {
+        m_error = u"file too large";
+        return false;
+    }
+    std::optional<String> text = decode(bytes, encoding);
     if (!text) {
         m_error = u"unknown encoding";
         return false;
     }
-    return parse(*text);
+    return parseText(std::move(*text));
 }
 
 bool XmlDocument::parse(StringView text)
 {
     clear();
+    if (text.size() > kMaxFileBytes) {
+        m_error = u"text too large";
+        return false;
+    }
+    return parseText(String(text));
+}
+
+bool XmlDocument::parseText(String text)
+{
+    // The tree keeps the text: names, values and texts are spans of it.
+    m_tree->reset(kRootName, std::move(text));
     XmlReader reader;
-    if (reader.read(text, m_root))
+    if (reader.read(*m_tree))
         return true;
     m_error = reader.errorText();
     // Callers treat a failed read as a missing document; keep no half tree.
-    m_root.clear();
+    m_tree->reset(kRootName);
     return false;
 }
 
@@ -112,12 +137,12 @@ bool XmlDocument::save(StringView path, int indentWidth) const
 
 std::optional<platform::Bytes> XmlDocument::serialize(int indentWidth) const
 {
-    return XmlWriter(indentWidth, size_t(kMaxFileBytes)).write(m_root, m_header);
+    return XmlWriter(indentWidth, size_t(kMaxFileBytes)).write(root(), m_header);
 }
 
-XmlElement* XmlDocument::element(StringView path) const
+XmlElement XmlDocument::element(StringView path) const
 {
-    XmlElement* element = nullptr; // nothing selected until the first part
+    XmlElement element; // nothing selected until the first part
     size_t start = 0;
     while (start <= path.size()) {
         size_t end = path.find(u'/', start);
@@ -125,9 +150,9 @@ XmlElement* XmlDocument::element(StringView path) const
             end = path.size();
         if (end > start) {
             const StringView part = path.substr(start, end - start);
-            element = element ? element->child(part) : m_root.child(part);
+            element = element ? element.child(part) : root().child(part);
             if (!element)
-                return nullptr;
+                return {};
         }
         start = end + 1;
     }
@@ -136,6 +161,6 @@ XmlElement* XmlDocument::element(StringView path) const
 
 void XmlDocument::clear()
 {
-    m_root.clear();
+    m_tree->reset(kRootName);
     m_error.clear();
 }

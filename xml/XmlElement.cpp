@@ -1,86 +1,87 @@
 #include "xml/XmlElement.h"
 
-XmlElement::~XmlElement()
-{
-    releaseChildren();
-}
-
-XmlElement& XmlElement::operator=(XmlElement&& other) noexcept
-{
-    if (this != &other) {
-        releaseChildren();
-        m_name = std::move(other.m_name);
-        m_text = std::move(other.m_text);
-        m_attributes = std::move(other.m_attributes);
-        m_children = std::move(other.m_children);
-    }
-    return *this;
-}
-
 String XmlElement::attribute(StringView name) const
 {
-    for (const XmlAttribute& attribute : m_attributes) {
+    for (const XmlAttribute attribute : attributes()) {
         if (attribute.name == name)
-            return attribute.value;
+            return String(attribute.value);
     }
     return {};
 }
 
 bool XmlElement::hasAttribute(StringView name) const
 {
-    for (const XmlAttribute& attribute : m_attributes) {
+    for (const XmlAttribute attribute : attributes()) {
         if (attribute.name == name)
             return true;
     }
     return false;
 }
 
-void XmlElement::setAttribute(StringView name, StringView value)
+void XmlElement::appendText(StringView text) const
 {
-    for (XmlAttribute& attribute : m_attributes) {
-        if (attribute.name == name) {
-            attribute.value = String(value);
+    if (m_tree)
+        m_tree->appendText(m_node, m_tree->store(text));
+}
+
+void XmlElement::setAttribute(StringView name, StringView value) const
+{
+    if (!m_tree)
+        return;
+    for (uint32_t index = m_tree->firstAttribute(m_node); index != XmlTree::kNone;
+         index = m_tree->nextAttribute(m_node, index)) {
+        XmlTree::Attribute& attribute = m_tree->attribute(index);
+        if (m_tree->view(attribute.name) == name) {
+            // The old characters stay where they are: views of them may be
+            // held.
+            attribute.value = m_tree->store(value);
             return;
         }
     }
-    m_attributes.push_back({String(name), String(value)});
+    appendAttribute(name, value);
 }
 
-XmlElement* XmlElement::child(StringView name) const
+void XmlElement::appendAttribute(StringView name, StringView value) const
 {
-    for (const auto& element : m_children) {
-        if (element->m_name == name)
-            return element.get();
+    if (!m_tree)
+        return;
+    const XmlTree::Span storedName = m_tree->store(name);
+    m_tree->appendAttribute(m_node, storedName, m_tree->store(value));
+}
+
+XmlElement XmlElement::child(StringView name) const
+{
+    if (!m_tree)
+        return {};
+    // A name the tree never interned belongs to no element.
+    const auto id = m_tree->findName(name);
+    if (!id)
+        return {};
+    for (uint32_t node = m_tree->firstChild(m_node); node != XmlTree::kNone; node = m_tree->nextChild(node)) {
+        if (m_tree->node(node).name == *id)
+            return XmlElement(m_tree, node);
     }
-    return nullptr;
+    return {};
 }
 
-XmlElement* XmlElement::appendChild(std::unique_ptr<XmlElement> element)
+XmlElement XmlElement::appendChild(StringView name) const
 {
-    if (!element)
-        return nullptr;
-    m_children.push_back(std::move(element));
-    return m_children.back().get();
+    if (!m_tree)
+        return {};
+    return XmlElement(m_tree, m_tree->appendChild(m_node, m_tree->internName(name)));
 }
 
-void XmlElement::clear()
+XmlElement::Range<XmlElement::ChildIterator> XmlElement::children() const
 {
-    m_text.clear();
-    m_attributes.clear();
-    releaseChildren();
+    if (!m_tree)
+        return {};
+    return {ChildIterator(m_tree, m_tree->firstChild(m_node)), ChildIterator(m_tree, XmlTree::kNone)};
 }
 
-void XmlElement::releaseChildren()
+XmlElement::Range<XmlElement::AttributeIterator> XmlElement::attributes() const
 {
-    // Each element is detached from its children before it is destroyed,
-    // so no destructor ever descends more than one level.
-    std::vector<std::unique_ptr<XmlElement>> pending = std::move(m_children);
-    m_children.clear();
-    while (!pending.empty()) {
-        std::unique_ptr<XmlElement> element = std::move(pending.back());
-        pending.pop_back();
-        for (auto& child : element->m_children)
-            pending.push_back(std::move(child));
-        element->m_children.clear();
-    }
+    if (!m_tree)
+        return {};
+    return {AttributeIterator(m_tree, m_node, m_tree->firstAttribute(m_node)),
+            AttributeIterator(m_tree, m_node, XmlTree::kNone)};
 }

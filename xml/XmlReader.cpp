@@ -1,6 +1,7 @@
 #include "xml/XmlReader.h"
 
-#include "xml/XmlElement.h"
+#include <utility>
+
 
 namespace {
 
@@ -65,27 +66,33 @@ const std::array<XmlReader::Handler, 11> XmlReader::s_handlers = {
     &XmlReader::attributeValue,
 };
 
-bool XmlReader::read(StringView document, XmlElement& root)
+bool XmlReader::read(XmlTree& tree)
 {
     m_error.clear();
+    const XmlTree::Span source = tree.sourceSpan();
+    const StringView document = tree.view(source);
     bool ok = false;
     const size_t start = declarationEnd(document);
     if (start == StringView::npos) {
         m_error = u"missing declaration";
     } else {
+        m_tree = &tree;
         m_text = document;
+        m_base = source.offset;
         m_pos = start;
-        m_open.assign(1, &root);
+        m_current = XmlTree::kRoot;
+        m_lastChild = XmlTree::kNone;
         ok = run(s_handlers.data(), s_handlers.size());
+        // Elements left open end the document as the last children of
+        // their parents.
+        while (ok && m_current != XmlTree::kRoot)
+            m_current = std::exchange(tree.mutableNode(m_current).next, XmlTree::kNone);
     }
-    // Nothing of this read may outlive it: the text and the root belong to
-    // the caller.
+    // Nothing of this read may outlive it: the tree belongs to the caller.
+    m_tree = nullptr;
     m_text = {};
     m_pos = 0;
-    m_open.clear();
-    m_newElement.reset();
-    m_name.clear();
-    m_attributeName.clear();
+    m_newElement = XmlTree::kNone;
     return ok;
 }
 
@@ -133,41 +140,37 @@ XmlReader::Step XmlReader::betweenTags()
             return next(1);
         return fail();
     }
-    // A document that ends with elements still open is truncated.
-    return m_open.size() == 1 ? done() : fail();
+    // Elements still open at the end are accepted as they stand: the
+    // readers of each file decide whether what arrived is enough.
+    return done();
 }
 
 // 1: after "<": an element name, "/" of an end tag, or a comment.
 XmlReader::Step XmlReader::tagOpened()
 {
-    m_name.clear();
     m_emptyTag = false;
-    while (!atEnd()) {
-        const char16_t c = current();
-        if (isNameChar(c)) {
-            m_name.push_back(c);
-            ++m_pos;
-            continue;
-        }
-        if (!m_name.empty()) {
-            m_newElement = std::make_unique<XmlElement>(m_name);
-            return next(2); // the character is examined there
-        }
-        if (isSpace(c)) {
-            ++m_pos;
-            continue;
-        }
-        if (c == u'/') {
-            ++m_pos;
-            return next(5);
-        }
-        if (lookingAt(kCommentOpen.substr(1))) {
-            m_pos += kCommentOpen.size() - 1;
-            return next(6);
-        }
-        return fail(); // processing instruction, document type, stray character
+    while (!atEnd() && isSpace(current()))
+        ++m_pos;
+    const size_t nameStart = m_pos;
+    while (!atEnd() && isNameChar(current()))
+        ++m_pos;
+    if (m_pos > nameStart) {
+        m_newElement = m_tree->addNode(m_tree->internName(spanFrom(nameStart)));
+        m_tree->link(m_current, m_lastChild, m_newElement);
+        m_lastChild = m_newElement;
+        return next(2); // the character after the name is examined there
     }
-    return fail();
+    if (atEnd())
+        return fail();
+    if (current() == u'/') {
+        ++m_pos;
+        return next(5);
+    }
+    if (lookingAt(kCommentOpen.substr(1))) {
+        m_pos += kCommentOpen.size() - 1;
+        return next(6);
+    }
+    return fail(); // processing instruction, document type, stray character
 }
 
 // 2: the name ended; attributes follow after white space, or the tag ends.
@@ -193,7 +196,9 @@ XmlReader::Step XmlReader::elementText()
         m_pos = m_text.size();
         return fail();
     }
-    m_open.back()->appendText(m_text.substr(m_pos, tag - m_pos));
+    const size_t start = m_pos;
+    m_pos = tag;
+    m_tree->appendText(m_current, spanFrom(start));
     m_pos = tag + 1;
     return next(1);
 }
@@ -211,12 +216,14 @@ XmlReader::Step XmlReader::tagEnd()
             continue;
         }
         if (c == u'>') {
-            if (!m_newElement)
+            if (m_newElement == XmlTree::kNone)
                 return fail();
-            XmlElement* element = m_open.back()->appendChild(std::move(m_newElement));
+            const uint32_t element = std::exchange(m_newElement, XmlTree::kNone);
             if (m_emptyTag)
                 return next(0);
-            m_open.push_back(element);
+            m_tree->mutableNode(element).next = m_current;
+            m_current = element;
+            m_lastChild = XmlTree::kNone;
             return next(3);
         }
         return fail();
@@ -233,9 +240,10 @@ XmlReader::Step XmlReader::endTag()
         if (isNameChar(c) || c == u'/' || isSpace(c))
             continue;
         if (c == u'>') {
-            if (m_open.size() <= 1)
+            if (m_current == XmlTree::kRoot)
                 return fail(); // nothing open but the root
-            m_open.pop_back();
+            m_lastChild = m_current;
+            m_current = std::exchange(m_tree->mutableNode(m_current).next, XmlTree::kNone);
             return next(0);
         }
         return fail();
@@ -265,7 +273,7 @@ XmlReader::Step XmlReader::inStartTag()
             continue;
         }
         if (isLetterOrDigit(c)) {
-            m_attributeName.clear();
+            m_attributeStart = m_pos;
             return next(8);
         }
         if (c == u'/' || c == u'>')
@@ -278,11 +286,10 @@ XmlReader::Step XmlReader::inStartTag()
 // 8: the attribute name.
 XmlReader::Step XmlReader::attributeName()
 {
-    while (!atEnd() && isNameChar(current())) {
-        m_attributeName.push_back(current());
+    while (!atEnd() && isNameChar(current()))
         ++m_pos;
-    }
-    if (atEnd() || m_attributeName.empty())
+    m_attributeName = spanFrom(m_attributeStart);
+    if (atEnd() || m_attributeName.length == 0)
         return fail();
     m_equalsSeen = false;
     return next(9);
@@ -317,10 +324,12 @@ XmlReader::Step XmlReader::attributeValue()
         m_pos = m_text.size();
         return fail();
     }
-    if (m_attributeName.empty() || !m_newElement)
+    if (m_attributeName.length == 0 || m_newElement == XmlTree::kNone)
         return fail();
-    m_newElement->appendAttribute(m_attributeName, m_text.substr(m_pos, close - m_pos));
-    m_attributeName.clear();
+    const size_t start = m_pos;
+    m_pos = close;
+    m_tree->appendAttribute(m_newElement, m_attributeName, spanFrom(start));
+    m_attributeName = {};
     m_pos = close + 1;
     return next(7);
 }

@@ -10,18 +10,17 @@
 // processing instructions, no document types, no mixed content.
 
 #include "platform/Text.h"
+#include "xml/XmlTree.h"
 
 #include <array>
-#include <memory>
-#include <vector>
-
-class XmlElement;
 
 class XmlReader {
 public:
-    // Reads `document` (declaration included) into `root`, which the caller
-    // has emptied. The reader does not keep the text or the root after read().
-    bool read(StringView document, XmlElement& root);
+    // Reads the text the tree was reset with (declaration included) into
+    // the tree's root, which has no children yet. Names, values and texts
+    // become spans of that text. The reader keeps nothing of the tree after
+    // read().
+    bool read(XmlTree& tree);
 
     // Diagnosis of the last failure, e.g. "command error, id: 3"; internal,
     // never meant for the user.
@@ -65,15 +64,24 @@ private:
 
     static const std::array<Handler, 11> s_handlers;
 
+    // The current character's span in the tree (`length` characters).
+    XmlTree::Span spanFrom(size_t start) const { return {uint32_t(m_base + start), uint32_t(m_pos - start)}; }
+
+    XmlTree* m_tree = nullptr;
     StringView m_text;
+    uint32_t m_base = 0;
     size_t m_pos = 0;
-    // Open elements, the root at the bottom; the top is the current element.
-    std::vector<XmlElement*> m_open;
-    // The start tag being read; appended to the current element at its ">".
-    std::unique_ptr<XmlElement> m_newElement;
-    String m_name;
+    // The element whose children are being read (the root at first), and
+    // its last child so far. An open element is always the last child of
+    // its parent, so until its end tag its `next` link, unused till then,
+    // holds its parent: the open elements need no stack of their own.
+    uint32_t m_current = XmlTree::kRoot;
+    uint32_t m_lastChild = XmlTree::kNone;
+    // The start tag being read: its element is linked at the name's end.
+    uint32_t m_newElement = XmlTree::kNone;
     bool m_emptyTag = false;
-    String m_attributeName;
+    size_t m_attributeStart = 0;
+    XmlTree::Span m_attributeName;
     bool m_equalsSeen = false;
     char16_t m_quote = 0;
     String m_error;

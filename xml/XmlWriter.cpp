@@ -29,24 +29,23 @@ std::optional<platform::Bytes> XmlWriter::write(const XmlElement& root, StringVi
     // tree can be nested deeper than recursion could follow. The root itself
     // is never written; an element at stack index i sits at level i - 1.
     struct Frame {
-        const XmlElement* element;
-        size_t nextChild;
+        XmlElement element;
+        XmlElement::ChildIterator nextChild;
     };
-    std::vector<Frame> stack{{&root, 0}};
+    std::vector<Frame> stack{{root, root.children().begin()}};
     while (ok && !stack.empty()) {
         Frame& top = stack.back();
-        const auto& children = top.element->children();
-        if (top.nextChild < children.size()) {
-            const XmlElement& child = *children[top.nextChild++];
+        if (top.nextChild != top.element.children().end()) {
+            const XmlElement child = *top.nextChild++;
             const size_t level = stack.size() - 1;
             ok = appendStartTag(child, level);
-            if (ok && !child.children().empty())
-                stack.push_back({&child, 0}); // invalidates `top`
+            if (ok && child.hasChildren())
+                stack.push_back({child, child.children().begin()}); // invalidates `top`
         } else {
-            const XmlElement* done = top.element;
+            const XmlElement done = top.element;
             stack.pop_back();
             if (!stack.empty())
-                ok = appendEndTag(*done, stack.size() - 1);
+                ok = appendEndTag(done, stack.size() - 1);
         }
     }
     if (!ok) {
@@ -83,11 +82,11 @@ bool XmlWriter::appendStartTag(const XmlElement& element, size_t level)
         return false;
     if (!appendIndent(level) || !append("<") || !append(element.name()))
         return false;
-    for (const XmlAttribute& attribute : element.attributes()) {
+    for (const XmlAttribute attribute : element.attributes()) {
         if (!XmlReader::isAttributeName(attribute.name))
             return false;
-        const bool hasDouble = attribute.value.find(u'"') != String::npos;
-        const bool hasSingle = attribute.value.find(u'\'') != String::npos;
+        const bool hasDouble = attribute.value.find(u'"') != StringView::npos;
+        const bool hasSingle = attribute.value.find(u'\'') != StringView::npos;
         if (hasDouble && hasSingle)
             return false; // no delimiter could enclose it
         const std::string_view quote = hasDouble ? "'" : "\"";
@@ -95,8 +94,7 @@ bool XmlWriter::appendStartTag(const XmlElement& element, size_t level)
             || !append(attribute.value) || !append(quote))
             return false;
     }
-    return element.children().empty() ? append(" />") && append(kLineEnd)
-                                       : append(">") && append(kLineEnd);
+    return element.hasChildren() ? append(">") && append(kLineEnd) : append(" />") && append(kLineEnd);
 }
 
 bool XmlWriter::appendEndTag(const XmlElement& element, size_t level)

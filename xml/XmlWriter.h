@@ -10,10 +10,9 @@
 // size limit, which only an absurdly deep or large tree reaches.
 
 #include "platform/FileSystem.h"
+#include "xml/XmlElement.h"
 
 #include <optional>
-
-class XmlElement;
 
 class XmlWriter {
 public:

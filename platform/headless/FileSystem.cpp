@@ -91,9 +91,12 @@ bool replaceFile(StringView path, const Bytes& bytes)
     }
     std::error_code error;
     fs::rename(temporary, target, error);
-    if (error)
-        fs::remove(temporary, error);
-    return !error;
+    if (!error)
+        return true;
+    // The clean-up's own outcome must not mask the failed rename.
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return false;
 }
 
 bool createFolders(StringView path)

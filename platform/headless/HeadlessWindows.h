@@ -8,12 +8,19 @@
 #include <deque>
 #include <vector>
 
+namespace platform {
+class NativeWindow;
+}
+
 namespace platform::headless {
 
+// A hidden window has an `owner`; a top-level window of the toolkit has a
+// `topLevel` instead.
 struct WindowEntry {
     HiddenWindow* owner;
     NativeHandle handle;
     String className;
+    NativeWindow* topLevel = nullptr;
 };
 
 struct WindowSystem {
@@ -23,5 +30,14 @@ struct WindowSystem {
 };
 
 WindowSystem& windowSystem();
+
+// The registry entry of a window, or nullptr.
+WindowEntry* findWindow(NativeHandle handle);
+// Runs a top-level window's procedure (the client, then the headless
+// default processing).
+intptr_t deliverToTopLevel(NativeWindow& window, uint32_t message, uintptr_t wParam, intptr_t lParam);
+// What TranslateMessage would post after a key-down message: the character
+// message of letters, digits and a few control keys (nothing for others).
+void translateKeyMessage(const Message& message);
 
 } // namespace platform::headless

@@ -10,7 +10,7 @@ HiddenWindow::HiddenWindow(String className) : m_className(std::move(className))
 {
     auto& system = windowSystem();
     m_handle = reinterpret_cast<NativeHandle>(system.nextHandle++);
-    system.windows.push_back({this, m_handle, m_className});
+    system.windows.push_back({this, m_handle, m_className, nullptr});
 }
 
 HiddenWindow::~HiddenWindow()
@@ -23,10 +23,8 @@ HiddenWindow::~HiddenWindow()
 
 HiddenWindow* HiddenWindow::owner(NativeHandle window)
 {
-    for (const auto& entry : windowSystem().windows)
-        if (entry.handle == window)
-            return entry.owner;
-    return nullptr;
+    const headless::WindowEntry* entry = headless::findWindow(window);
+    return entry ? entry->owner : nullptr;
 }
 
 } // namespace platform

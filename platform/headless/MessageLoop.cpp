@@ -16,6 +16,14 @@ WindowSystem& windowSystem()
     static WindowSystem system;
     return system;
 }
+
+WindowEntry* findWindow(NativeHandle handle)
+{
+    for (auto& entry : windowSystem().windows)
+        if (entry.handle == handle)
+            return &entry;
+    return nullptr;
+}
 } // namespace headless
 
 WaitResult waitMessage(Message& message)
@@ -31,11 +39,15 @@ WaitResult waitMessage(Message& message)
     return message.message == kQuitMessage ? WaitResult::Quit : WaitResult::Message;
 }
 
-void dispatchMessage(const Message& message) { sendMessage(message.window, message.message, message.wParam, message.lParam); }
+void dispatchMessage(const Message& message)
+{
+    headless::translateKeyMessage(message);
+    sendMessage(message.window, message.message, message.wParam, message.lParam);
+}
 
 bool postMessage(NativeHandle window, uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
-    if (window && !HiddenWindow::owner(window))
+    if (window && !headless::findWindow(window))
         return false;
     headless::windowSystem().queue.push_back({window, message, wParam, lParam});
     return true;
@@ -47,6 +59,8 @@ intptr_t sendMessage(NativeHandle window, uint32_t message, uintptr_t wParam, in
         MessageRecord record{window, message, wParam, lParam, 0};
         if (owner->handleMessage(record))
             return record.result;
+    } else if (headless::WindowEntry* entry = headless::findWindow(window); entry && entry->topLevel) {
+        return headless::deliverToTopLevel(*entry->topLevel, message, wParam, lParam);
     }
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "HeadlessWindows.h"
+#include "platform/NativeWindow.h"
 #include "platform/TopLevelWindows.h"
 
 namespace platform {
@@ -12,7 +13,12 @@ void enumerateTopLevelWindows(const std::function<bool(NativeHandle)>& visit)
             return;
 }
 
-bool isWindowVisible(NativeHandle) { return false; }
+bool isWindowVisible(NativeHandle window)
+{
+    // Hidden windows are never shown; top-level windows of the toolkit may be.
+    const NativeWindow* topLevel = NativeWindow::fromHandle(window);
+    return topLevel && topLevel->isVisible();
+}
 
 String windowClassName(NativeHandle window)
 {

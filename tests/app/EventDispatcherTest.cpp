@@ -132,6 +132,27 @@ TEST_F(EventDispatcherTest, EventForDestroyedReceiverIsDestroyedUnhandled)
     EXPECT_EQ(witness.received.size(), 1u);
 }
 
+// Fault: an event posted to a receiver destroyed before delivery reached a
+// new receiver that happened to be built at the same address.
+TEST_F(EventDispatcherTest, EventForDestroyedReceiverNeverReachesANewReceiverAtItsAddress)
+{
+    int destroyed = 0;
+    alignas(Recorder) unsigned char storage[sizeof(Recorder)];
+    auto* doomed = new (storage) Recorder;
+    dispatcher.postEvent(doomed, std::make_unique<RecordingEvent>("for the old one", &destroyed));
+    doomed->~Recorder();
+    auto* successor = new (storage) Recorder;
+    successor->onEvent = [&](const std::string&) { application.quit(); };
+    dispatcher.postEvent(successor, std::make_unique<RecordingEvent>("for the new one"));
+
+    EXPECT_EQ(application.run(), 0);
+    EXPECT_EQ(successor->received, std::vector<std::string>{"for the new one"});
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_TRUE(dispatcher.isReceiver(successor));
+    successor->~Recorder();
+    EXPECT_FALSE(dispatcher.isReceiver(successor));
+}
+
 TEST_F(EventDispatcherTest, BlockedReceiverGetsNeitherPostedNorSentEvents)
 {
     Recorder blocked;

@@ -170,6 +170,29 @@ TEST(PackageFormat, NamesAreLimitedTo510Bytes)
     EXPECT_FALSE(Package::parse(tooLong));
 }
 
+TEST(PackageLookup, OddLengthNamesEndAtTheirLastByte)
+{
+    // Folder "ab" holding "cd": each name is cut to 3 bytes (its last unit
+    // a lone byte) and followed by a non-zero byte (the file record's name
+    // length, then the data).
+    Package package;
+    package.addFolder(u"ab").addFile(u"cd", {0x7F, 0x7F});
+    platform::Bytes bytes = *serializePackage(package);
+    const size_t folderName = FolderRecord + Package::FolderRecordSize;
+    const size_t fileRecord = folderName + 4;
+    const size_t fileName = fileRecord + Package::FileRecordSize;
+    putU32(bytes, FolderRecord, 3);
+    putU32(bytes, fileRecord, 3);
+    bytes.erase(bytes.begin() + fileName + 3);
+    bytes.erase(bytes.begin() + folderName + 3);
+
+    const auto read = Package::parse(bytes);
+    ASSERT_TRUE(read);
+    const PackageFile* file = read->file(u"ab", u"cd");
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->size(), 2u);
+}
+
 TEST(PackageLookup, IsExactCaseSensitiveAndFirstMatchWins)
 {
     Package package;
@@ -214,7 +237,7 @@ TEST(PackageLookup, ReadsXmlWithOrWithoutByteOrderMark)
 
     XmlDocument document;
     ASSERT_TRUE(package.file(u"xml", u"plain.xml")->readXml(document));
-    EXPECT_EQ(document.element(u"skins/skin")->attribute(u"name"), u"a");
+    EXPECT_EQ(document.element(u"skins/skin").attribute(u"name"), u"a");
     EXPECT_TRUE(package.file(u"xml", u"bom.xml")->readXml(document));
     EXPECT_TRUE(document.element(u"metrics"));
     EXPECT_FALSE(package.file(u"xml", u"undeclared.xml")->readXml(document));

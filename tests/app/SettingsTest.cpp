@@ -164,7 +164,6 @@ TEST_F(SettingsFile, DamagedOrMismatchedFilesAreReplacedByTheDefaults)
                                       + "</group><group name=\"windows\">" + kWindowItems + "</group>")},
         {"no declaration", completeFile().substr(completeFile().find('\n') + 1)},
         {"binary", binary},
-        {"invalid UTF-8", completeFile(item("zoomFactor", "2\xC3\x28"))},
         {"10 MB", huge},
     };
     for (const auto& c : cases) {
@@ -187,6 +186,47 @@ TEST_F(SettingsFile, AllKeysPresentKeepsUnusableValues)
     EXPECT_EQ(settings->get(SettingsKeys::ColorFormat).toInt32(), 0);
     EXPECT_EQ(settings->get(SettingsKeys::Language).toText(), u"german");
     EXPECT_EQ(settings->get(SettingsKeys::ZoomFactor).toDouble(), 2.0);
+}
+
+// Fault: one invalid UTF-8 byte anywhere, or a file that lost its closing
+// tags, reset all eleven settings to the defaults.
+TEST_F(SettingsFile, StrayBytesAndMissingClosingTagsKeepWhatCanBeRead)
+{
+    std::string unclosed = completeFile();
+    unclosed.erase(unclosed.rfind("</group>"));
+    const struct {
+        const char* what;
+        std::string content;
+        std::u16string zoomText;
+    } cases[] = {
+        {"invalid UTF-8 in a value", completeFile(item("zoomFactor", "2\xC3\x28")), u"2\uFFFD("},
+        {"invalid UTF-8 in a comment", completeFile(item("zoomFactor", "2") + "<!-- \xFF\xFE -->"), u"2"},
+        {"closing tags missing", unclosed, u"2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeConfig(c.content);
+        auto settings = openValidated();
+        EXPECT_EQ(settings->count(), 11u);
+        EXPECT_EQ(settings->get(SettingsKeys::Language).toText(), u"german");
+        EXPECT_EQ(settings->get(SettingsKeys::WindowMainTopMost).toBool(), true);
+        EXPECT_EQ(settings->get(SettingsKeys::ZoomFactor).toText(), c.zoomText);
+        EXPECT_EQ(settings->get(SettingsKeys::ZoomFactor).toDouble(), 2.0);
+    }
+}
+
+// Fault: the headless replaceFile reported success when the rename failed,
+// so a save over a folder named config.dat answered true.
+TEST_F(SettingsFile, SaveOverAFolderReportsFailure)
+{
+    auto settings = openValidated();
+    fs::remove(filePath());
+    fs::create_directories(filePath() / "inside");
+    EXPECT_FALSE(settings->save());
+    EXPECT_TRUE(fs::is_directory(filePath() / "inside"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
+    settings.reset();
+    fs::remove_all(filePath());
 }
 
 TEST_F(SettingsFile, SplitGroupsAreReadAndWrittenAsSeparateElements)
@@ -292,6 +332,26 @@ TEST_F(WindowGeometry, RestoreKeepsPlacesOnAMonitorAndCentresTheRest)
     // A damaged file cannot make the arithmetic overflow or the window huge.
     const Rect wild = restored(settings, {2147483000, 2147483000, 2000000000, -5});
     EXPECT_EQ(wild, (Rect{0, 445, 1920, 150}));
+}
+
+// Fault: a place wholly on another monitor was checked against that
+// monitor's whole rectangle, so a window could come back under its task bar.
+TEST_F(WindowGeometry, PlaceOnAnotherMonitorMustFitItsWorkArea)
+{
+    auto settings = openValidated();
+    platform::headless::setMonitorAreas({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
+                                         {{1920, 0, 1280, 1024}, {1920, 0, 1280, 984}}});
+    const Rect centred{760, 385, 400, 270};
+    const std::pair<Rect, Rect> cases[] = {
+        {{2500, 740, 400, 270}, centred},                // reaches under the second task bar
+        {{2800, 714, 400, 270}, {2800, 714, 400, 270}},  // flush with the second work area's corner
+        {{1520, 770, 400, 270}, {1520, 770, 400, 270}},  // flush with the primary work area's corner
+        {{1521, 770, 400, 270}, centred},
+        {{1520, 771, 400, 270}, centred},
+        {{1800, 100, 400, 270}, centred},                // across both monitors
+    };
+    for (const auto& [saved, expected] : cases)
+        EXPECT_EQ(restored(settings, saved), expected) << saved.x << "," << saved.y;
 }
 
 TEST_F(WindowGeometry, SaveIgnoresAWindowOffEveryMonitor)

@@ -105,13 +105,13 @@ TEST(ShippedCursors, DescriptionNamesExistingImages)
     const String cursors = platform::joinPath(platform::joinPath(data, u"data"), u"cursors");
     XmlDocument document;
     ASSERT_TRUE(document.load(platform::joinPath(cursors, u"cursors.xml")));
-    const XmlElement* root = document.element(u"cursors");
+    const XmlElement root = document.element(u"cursors");
     ASSERT_TRUE(root);
     std::set<String> names;
-    for (const auto& cursor : root->children()) {
-        const String name = cursor->attribute(u"name");
+    for (const XmlElement cursor : root.children()) {
+        const String name = cursor.attribute(u"name");
         EXPECT_TRUE(names.insert(name).second);
-        EXPECT_TRUE(cursor->hasAttribute(u"hotspotX") && cursor->hasAttribute(u"hotspotY"));
+        EXPECT_TRUE(cursor.hasAttribute(u"hotspotX") && cursor.hasAttribute(u"hotspotY"));
         EXPECT_EQ(platform::pathKind(platform::joinPath(cursors, name + u".png")), platform::PathKind::File)
             << show(name);
     }

@@ -92,6 +92,29 @@ TEST(Variant, TextToDouble)
     EXPECT_EQ(Variant(int32_t(7)).toDouble(), 7.0);
 }
 
+// Fault: overflow and underflow were told apart by an "e-" in the text, so
+// a long fraction read as infinity and a long integer with "e-4" as zero.
+TEST(Variant, TextToDoubleOutOfRangeIsDecidedByTheValue)
+{
+    const String zeros(400, u'0');
+    const double infinity = std::numeric_limits<double>::infinity();
+    const std::pair<String, double> cases[] = {
+        {u"0." + zeros + u"1", 0.0},
+        {u"-0." + zeros + u"1", -0.0},
+        {u"1" + zeros + u"e-4", infinity},
+        {u"-1" + zeros + u"e-4", -infinity},
+        {u"0.0001e400", infinity},
+        {u"1" + zeros + u"e-800", 0.0},
+        {u"00000.5e-330", 0.0},
+        {u"1e99999999999999999999999", infinity},
+    };
+    for (const auto& [text, expected] : cases) {
+        const double value = Variant(text).toDouble();
+        EXPECT_EQ(value, expected) << toUtf8(text);
+        EXPECT_EQ(std::signbit(value), std::signbit(expected)) << toUtf8(text);
+    }
+}
+
 TEST(HotKeyValue, SettingsEncoding)
 {
     const HotKeyValue read = hotKeyFromSetting((int64_t(3) << 32) | 0x41);

@@ -59,6 +59,16 @@ TEST(ColorFormat, EdgeColours)
     EXPECT_EQ(formatColor(nearlyRed, int32_t(ColorFormat::Hsl), u'.'), u" 1.00, 1.00, 0.50 ");
     EXPECT_EQ(formatColor(nearlyRed, int32_t(ColorFormat::Hsv), u'.'), u" 1.00, 1.00, 1.00 ");
 
+    // Green the largest channel, with blue above red and below it.
+    const std::pair<Color, StringView> greenHues[] = {
+        {Color::fromRgb(0, 255, 128), u" 0.42, 1.00, "},
+        {Color::fromRgb(128, 255, 0), u" 0.25, 1.00, "},
+    };
+    for (const auto& [color, hueAndSaturation] : greenHues) {
+        EXPECT_EQ(formatColor(color, int32_t(ColorFormat::Hsl), u'.'), String(hueAndSaturation) + u"0.50 ");
+        EXPECT_EQ(formatColor(color, int32_t(ColorFormat::Hsv), u'.'), String(hueAndSaturation) + u"1.00 ");
+    }
+
     for (int32_t outside : {12, -1, 1000})
         EXPECT_EQ(formatColor(kBlue, outside), u"") << outside;
 }

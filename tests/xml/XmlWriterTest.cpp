@@ -31,9 +31,9 @@ TEST(XmlWriter, HeaderLineTextDroppedAndUtf8)
 {
     XmlDocument doc;
     doc.setHeader(u"header");
-    XmlElement* a = doc.root().appendChild(u"a");
-    a->appendText(u"lost");
-    a->setAttribute(u"v", u"\u00e9&amp;<>");
+    const XmlElement a = doc.root().appendChild(u"a");
+    a.appendText(u"lost");
+    a.setAttribute(u"v", u"\u00e9&amp;<>");
     const auto bytes = doc.serialize(2);
     ASSERT_TRUE(bytes);
     EXPECT_EQ(asText(*bytes), "\xEF\xBB\xBF" "header\r\n<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
@@ -48,13 +48,13 @@ TEST(XmlWriter, HeaderLineTextDroppedAndUtf8)
 TEST(XmlWriter, ValueWithDoubleQuoteUsesSingleQuotes)
 {
     XmlDocument doc;
-    doc.root().appendChild(u"a")->setAttribute(u"v", u"say \"hi\"");
+    doc.root().appendChild(u"a").setAttribute(u"v", u"say \"hi\"");
     const auto bytes = doc.serialize(4);
     ASSERT_TRUE(bytes);
     EXPECT_NE(asText(*bytes).find("<a v='say \"hi\"' />"), std::string::npos);
     XmlDocument back;
     ASSERT_TRUE(back.parseBytes(*bytes));
-    EXPECT_EQ(back.element(u"a")->attribute(u"v"), u"say \"hi\"");
+    EXPECT_EQ(back.element(u"a").attribute(u"v"), u"say \"hi\"");
 }
 
 TEST(XmlWriter, RefusesTreesThatWouldNotReadBack)
@@ -64,12 +64,12 @@ TEST(XmlWriter, RefusesTreesThatWouldNotReadBack)
         build(doc.root().appendChild(u"a"));
         return !doc.serialize(4).has_value();
     };
-    EXPECT_TRUE(refused([](XmlElement* a) { a->setAttribute(u"v", u"it's \"both\""); }));
-    EXPECT_TRUE(refused([](XmlElement* a) { a->appendChild(u""); }));
-    EXPECT_TRUE(refused([](XmlElement* a) { a->appendChild(u"ns:b"); }));
-    EXPECT_TRUE(refused([](XmlElement* a) { a->setAttribute(u"_v", u"1"); }));
-    EXPECT_TRUE(refused([](XmlElement* a) { a->setAttribute(u"a b", u"1"); }));
-    EXPECT_FALSE(refused([](XmlElement* a) { a->setAttribute(u"v-1.x_", u"it's"); }));
+    EXPECT_TRUE(refused([](XmlElement a) { a.setAttribute(u"v", u"it's \"both\""); }));
+    EXPECT_TRUE(refused([](XmlElement a) { a.appendChild(u""); }));
+    EXPECT_TRUE(refused([](XmlElement a) { a.appendChild(u"ns:b"); }));
+    EXPECT_TRUE(refused([](XmlElement a) { a.setAttribute(u"_v", u"1"); }));
+    EXPECT_TRUE(refused([](XmlElement a) { a.setAttribute(u"a b", u"1"); }));
+    EXPECT_FALSE(refused([](XmlElement a) { a.setAttribute(u"v-1.x_", u"it's"); }));
 }
 
 TEST(XmlWriter, RoundTripGivesSameTree)
@@ -88,18 +88,18 @@ TEST(XmlWriter, RoundTripGivesSameTree)
     const XmlDocument moved(std::move(back)); // the tree travels, the source stays usable
     EXPECT_EQ(moved.serialize(3), first);
     EXPECT_TRUE(back.root().children().empty() && back.parse(u"<?xml?><a/>"));
-    const XmlElement& state = *moved.element(u"skins/skin")->children()[1];
+    const XmlElement state = *std::next(moved.element(u"skins/skin").children().begin());
     EXPECT_EQ(state.attribute(u"id"), u"say &quot;x&quot;");
-    EXPECT_EQ(state.child(u"deep")->child(u"deeper")->attribute(u"v"), u"\"");
+    EXPECT_EQ(state.child(u"deep").child(u"deeper").attribute(u"v"), u"\"");
 }
 
 TEST(XmlWriter, DeepTreesNeitherRecurseNorGrowWithoutBound)
 {
     XmlDocument doc;
-    XmlElement* e = &doc.root();
+    XmlElement e = doc.root();
     // Deep enough that recursion per level would overflow the call stack.
     for (int i = 0; i < 200000; ++i)
-        e = e->appendChild(u"e");
+        e = e.appendChild(u"e");
     // Indented, the output grows with the square of the depth: refused.
     EXPECT_FALSE(doc.serialize(4));
     const auto flat = doc.serialize(0);

@@ -177,3 +177,20 @@ void UIManager::collectDisposed()
     for (auto& widget : disposed)
         delete widget.release();
 }
+
+int32_t UIManager::countTopLevelWindows(uint32_t filter) const
+{
+    int32_t count = 0;
+    for (const UIWidget* widget : m_widgets) {
+        if (!widget->isWindow())
+            continue;
+        if ((filter & VisibleOnly) && !widget->isVisible())
+            continue;
+        const String& style = widget->styleName();
+        if (((filter & SkipMenus) && style == u"UIMenu") || ((filter & SkipToolTips) && style == u"UIToolTip") ||
+            ((filter & SkipBalloonTips) && style == u"UIBalloonTip"))
+            continue;
+        ++count;
+    }
+    return (filter & AddOtherTopLevels) ? count + m_otherTopLevels : count;
+}

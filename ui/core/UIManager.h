@@ -71,6 +71,21 @@ public:
     bool loadStyle(StringView name, StringView executableFolder);
     void setStyleSet(std::unique_ptr<UIStyleSet> styleSet);
 
+    // --- Top-level windows ---
+    enum TopLevelFilter : uint32_t {
+        VisibleOnly = 1,
+        SkipMenus = 2,
+        SkipToolTips = 4,
+        SkipBalloonTips = 8,
+        AddOtherTopLevels = 16,
+    };
+    // Registered widgets with Window, kept by the filter (style names
+    // "UIMenu", "UIToolTip", "UIBalloonTip"), plus the count of other
+    // top-level objects with AddOtherTopLevels.
+    int32_t countTopLevelWindows(uint32_t filter) const;
+    // Top-level objects of the program that are not widgets.
+    void addOtherTopLevels(int32_t delta) { m_otherTopLevels += delta; }
+
     // --- Window hosts ---
     void setWindowHostFactory(WindowHostFactory factory) { m_hostFactory = std::move(factory); }
     std::unique_ptr<UIWindowHost> createWindowHost(UIWidget& owner) const;
@@ -124,6 +139,7 @@ private:
     UICursorTable m_cursors;
     std::unique_ptr<UIStyleSet> m_styleSet;
     WindowHostFactory m_hostFactory;
+    int32_t m_otherTopLevels = 0;
 
     UIWidget* m_focus = nullptr;
     UIWidget* m_grabber = nullptr;
