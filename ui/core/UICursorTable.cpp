@@ -70,13 +70,13 @@ void UICursorTable::build(const Package* data)
     XmlDocument document;
     if (!file || !file->readXml(document))
         return;
-    const auto& topLevel = document.root().children();
-    if (topLevel.empty() || topLevel.front()->name() != u"cursors")
+    const auto topLevel = document.root().children();
+    if (topLevel.empty() || (*topLevel.begin()).name() != u"cursors")
         return;
-    for (const auto& element : topLevel.front()->children()) {
-        if (element->attributes().empty())
+    for (const XmlElement element : (*topLevel.begin()).children()) {
+        if (element.attributes().empty())
             continue;
-        const String name = element->attribute(u"name");
+        const String name = element.attribute(u"name");
         const CursorId id = cursorIdOf(name);
         // The arrow comes first, so a cursor under its identifier would
         // never be found: it is not worth a native handle.
@@ -86,8 +86,8 @@ void UICursorTable::build(const Package* data)
         UIImage image;
         if (!imageFile || !image.loadFromMemory(imageFile->data(), imageFile->size()))
             continue;
-        platform::NativeIcon cursor = image.toNativeIcon(true, parseInteger(element->attribute(u"hotspotX")),
-                                                         parseInteger(element->attribute(u"hotspotY")));
+        platform::NativeIcon cursor = image.toNativeIcon(true, parseInteger(element.attribute(u"hotspotX")),
+                                                         parseInteger(element.attribute(u"hotspotY")));
         if (cursor.isNull())
             continue;
         NativeHandle handle = cursor.handle();

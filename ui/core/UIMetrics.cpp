@@ -25,13 +25,12 @@ MetricId metricIdOf(StringView name)
 bool UIMetrics::read(const XmlDocument& document)
 {
     m_entries.clear();
-    const auto& topLevel = document.root().children();
-    if (topLevel.empty() || topLevel.front()->name() != u"metrics")
+    const auto topLevel = document.root().children();
+    if (topLevel.empty() || (*topLevel.begin()).name() != u"metrics")
         return false;
-    const XmlElement* root = topLevel.front().get();
-    for (const auto& child : root->children())
-        if (child->name() == u"metric" && !child->attributes().empty())
-            m_entries.emplace_back(metricIdOf(child->attribute(u"name")), parseInteger(child->attribute(u"value")));
+    for (const XmlElement child : (*topLevel.begin()).children())
+        if (child.name() == u"metric" && !child.attributes().empty())
+            m_entries.emplace_back(metricIdOf(child.attribute(u"name")), parseInteger(child.attribute(u"value")));
     return true;
 }
 

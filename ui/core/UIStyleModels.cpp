@@ -3,8 +3,8 @@
 bool UIStyleModels::read(XmlDocument document)
 {
     m_document.clear();
-    const auto& topLevel = document.root().children();
-    if (topLevel.empty() || topLevel.front()->name() != u"models")
+    const auto topLevel = document.root().children();
+    if (topLevel.empty() || (*topLevel.begin()).name() != u"models")
         return false;
     m_document = std::move(document);
     return true;
@@ -13,14 +13,14 @@ bool UIStyleModels::read(XmlDocument document)
 std::vector<StyleProperty> UIStyleModels::propertiesFor(StringView styleName) const
 {
     std::vector<StyleProperty> properties;
-    const XmlElement* models = m_document.element(u"models");
+    const XmlElement models = m_document.element(u"models");
     if (!models)
         return properties;
-    for (const auto& model : models->children()) {
-        if (!model->hasAttribute(u"name") || model->attribute(u"name") != styleName)
+    for (const XmlElement model : models.children()) {
+        if (!model.hasAttribute(u"name") || model.attribute(u"name") != styleName)
             continue;
-        for (const auto& property : model->children())
-            properties.push_back({property->attribute(u"name"), property->attribute(u"data")});
+        for (const XmlElement property : model.children())
+            properties.push_back({property.attribute(u"name"), property.attribute(u"data")});
         break;
     }
     return properties;

@@ -70,8 +70,8 @@ std::array<int32_t, 3> threeParts(StringView text)
 
 bool hasRoot(const XmlDocument& document, StringView name)
 {
-    const auto& topLevel = document.root().children();
-    return !topLevel.empty() && topLevel.front()->name() == name;
+    const auto topLevel = document.root().children();
+    return !topLevel.empty() && (*topLevel.begin()).name() == name;
 }
 
 } // namespace
@@ -149,18 +149,18 @@ std::unique_ptr<UIStyleSet> loadStyleSet(StringView location, StyleStorage stora
     XmlDocument skins;
     if (!files.readXml(u"skins.xml", skins) || !hasRoot(skins, u"skins"))
         return nullptr;
-    for (const auto& element : skins.root().children().front()->children()) {
-        if (element->name() != u"skin" || element->attributes().empty())
+    for (const XmlElement element : (*skins.root().children().begin()).children()) {
+        if (element.name() != u"skin" || element.attributes().empty())
             continue;
         SkinGeometry geometry;
-        geometry.orientation = element->attribute(u"orientation") == u"v" ? SkinOrientation::Vertical
+        geometry.orientation = element.attribute(u"orientation") == u"v" ? SkinOrientation::Vertical
                                                                           : SkinOrientation::Horizontal;
-        geometry.count = parseInteger(element->attribute(u"count"));
-        geometry.frameWidth = parseInteger(element->attribute(u"width"));
-        geometry.frameHeight = parseInteger(element->attribute(u"height"));
-        geometry.columns = threeParts(element->attribute(u"columns"));
-        geometry.rows = threeParts(element->attribute(u"rows"));
-        String name = element->attribute(u"name");
+        geometry.count = parseInteger(element.attribute(u"count"));
+        geometry.frameWidth = parseInteger(element.attribute(u"width"));
+        geometry.frameHeight = parseInteger(element.attribute(u"height"));
+        geometry.columns = threeParts(element.attribute(u"columns"));
+        geometry.rows = threeParts(element.attribute(u"rows"));
+        String name = element.attribute(u"name");
         UISkin skin = UISkin::create(files.readImage(u"skins", name + u".png"), geometry);
         auto same = std::find_if(set->m_skins.begin(), set->m_skins.end(),
                                  [&name](const NamedSkin& entry) { return entry.name == name; });

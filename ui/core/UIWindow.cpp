@@ -3,6 +3,9 @@
 #include "platform/Monitors.h"
 #include "ui/core/UICanvas.h"
 #include "ui/core/UILayout.h"
+#include "ui/core/UIManager.h"
+#include "ui/core/UIStyleSet.h"
+#include "ui/core/StyleValues.h"
 #include "ui/core/UINativeWindow.h"
 #include "ui/core/WidgetLayout.h"
 
@@ -18,10 +21,12 @@ String applicationName()
     return application ? application->applicationName() : String();
 }
 
-// FIXME: the gap between a placed window and the edges of the work area is
-// the style set's WindowDesktopPadding metric once the manager holds the
-// metrics; until then windows may touch the edges.
-int32_t desktopPadding() { return 0; }
+// The gap kept between a placed window and the edges of the work area.
+int32_t desktopPadding()
+{
+    const UIStyleSet* style = UIManager::instance().styleSet();
+    return style ? std::max(0, style->metric(MetricId::WindowDesktopPadding)) : 0;
+}
 
 } // namespace
 
@@ -38,10 +43,10 @@ UINativeWindow* UIWindow::nativeWindow() const { return dynamic_cast<UINativeWin
 
 void UIWindow::setStyleProperty(StringView name, StringView value)
 {
-    // FIXME: "background" (a fill description) and "borderColor" (a colour)
-    // are parsed by the style set's value parsers once they are in.
-    (void)name;
-    (void)value;
+    if (name == u"background")
+        m_background = parseFill(value);
+    else if (name == u"borderColor")
+        m_borderColor = parseColor(value);
 }
 
 String UIWindow::windowTitleFor(StringView text, StringView application)

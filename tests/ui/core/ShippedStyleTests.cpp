@@ -3,7 +3,9 @@
 
 #include "platform/FileSystem.h"
 #include "ui/core/UIManager.h"
+#include "ui/core/StyleValues.h"
 #include "ui/core/UIStyleSet.h"
+#include "ui/core/UIWindow.h"
 #include "ui/core/UIWidget.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +77,17 @@ TEST(ShippedStyle, LoadsWholeAndEveryClassReceivesOnlyItsOwn)
         EXPECT_NE(std::find(widget.skins.begin(), widget.skins.end(), String(c.skin)), widget.skins.end()) << name;
         EXPECT_EQ(std::find(widget.skins.begin(), widget.skins.end(), String(c.foreign)), widget.skins.end()) << name;
     }
+    // A window takes its fill and border from its model.
+    UIWindow window;
+    const auto property = [&](StringView key) {
+        for (const StyleProperty& p : current.propertiesFor(u"UIWindow"))
+            if (p.name == key)
+                return p.value;
+        return String();
+    };
+    EXPECT_EQ(window.background(), parseFill(property(u"background")));
+    EXPECT_EQ(window.borderColor(), parseColor(property(u"borderColor")));
+    EXPECT_NE(window.background(), UIBrush::solid(0xFFFFFFFFu)) << "the shipped window background is not plain white";
     UIManager::instance().setStyleSet(nullptr);
 }
 
