@@ -1,8 +1,9 @@
-#include "AppController.h"
-#include "Application.h"
-#include "Language.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "program/AppController.h"
+
+#include "app/Application.h"
+#include "app/Language.h"
+#include "app/Settings.h"
+#include "app/SettingsKeys.h"
 #include "picker/PickerModel.h"
 
 namespace {
