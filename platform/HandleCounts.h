@@ -12,7 +12,7 @@ namespace platform {
 
 enum class HandleKind { Pen, Brush, Font, Bitmap, DeviceContext, Icon, Cursor, Region, ImagingObject };
 
-inline constexpr int handleKindCount = 9;
+inline constexpr int kHandleKindCount = 9;
 
 // Number of handles of that kind alive right now.
 int64_t liveHandleCount(HandleKind kind);

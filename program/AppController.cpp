@@ -15,9 +15,10 @@ AppController::AppController()
     if (!g_controller)
         g_controller = this;
     // The settings come first: everything after them reads a setting.
-    m_settings = std::make_unique<Settings>(String(SettingsKeys::FileName), Application::instance()->applicationName());
+    m_settings =
+        std::make_unique<Settings>(String(SettingsKeys::kFileName), Application::instance()->applicationName());
     m_settings->applySchema(defaultSettingsSchema());
-    setLanguage(m_settings->get(SettingsKeys::Language).toText());
+    setLanguage(m_settings->get(SettingsKeys::kLanguage).toText());
     m_pickerModel = std::make_unique<PickerModel>(m_settings.get());
     // FIXME: build the main window here, and restore its geometry, when the
     // window host arrives.
