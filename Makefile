@@ -26,6 +26,19 @@ windows: native
 test: format-check windows
 	$(MAKE) --no-print-directory test-native test-windows
 
+test-native:
+	cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
+
+test-windows:
+	WINEPREFIX=$(TINTSCOPE_WINEPREFIX) tools/wine-prefix
+	tools/with-xvfb ctest --test-dir $(WINDOWS) --output-on-failure
+
+dist: windows
+	rm -rf dist && mkdir -p dist
+	cp $(WINDOWS)/bin/tintscope.exe dist/
+	if [ -f $(WINDOWS)/bin/data.pak ]; then cp $(WINDOWS)/bin/data.pak dist/; fi
+	if [ -d $(WINDOWS)/bin/languages ]; then cp -r $(WINDOWS)/bin/languages dist/; fi
+
 # The C++ files under version control, laid out by .clang-format. Files
 # listed in tools/format-pending predate the layout and are not checked;
 # `make format` lays out every file and empties the list.
