@@ -1,6 +1,6 @@
-#include "EventDispatcher.h"
-#include "Application.h"
-#include "EventReceiver.h"
+#include "app/EventDispatcher.h"
+#include "app/Application.h"
+#include "app/EventReceiver.h"
 #include "platform/MessageLoop.h"
 
 #include <algorithm>

@@ -6,7 +6,7 @@
 // Posted events are owned by the dispatcher until delivered or dropped; a
 // sent event stays the caller's.
 
-#include "Event.h"
+#include "app/Event.h"
 #include "platform/HiddenWindow.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "EventReceiver.h"
-#include "EventDispatcher.h"
+#include "app/EventReceiver.h"
+#include "app/EventDispatcher.h"
 
 EventReceiver::EventReceiver()
 {

@@ -3,7 +3,7 @@
 // known to the event service from construction to destruction, so events
 // posted to a receiver that has gone are dropped instead of delivered.
 
-#include "Event.h"
+#include "app/Event.h"
 
 class EventReceiver {
 public:

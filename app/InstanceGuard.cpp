@@ -1,4 +1,4 @@
-#include "InstanceGuard.h"
+#include "app/InstanceGuard.h"
 
 void InstanceGuard::open(StringView name)
 {

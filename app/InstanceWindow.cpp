@@ -1,5 +1,5 @@
-#include "InstanceWindow.h"
-#include "Application.h"
+#include "app/InstanceWindow.h"
+#include "app/Application.h"
 #include "platform/MessageLoop.h"
 #include "platform/TopLevelWindows.h"
 

@@ -50,7 +50,7 @@ PackageRecordValues recordValues(const ByteReader& in)
 // unit of its own, and a zero unit ends the name.
 std::optional<String> readName(ByteReader& in, uint32_t length)
 {
-    if (length > Package::MaximumNameBytes || !in.has(length))
+    if (length > Package::kMaximumNameBytes || !in.has(length))
         return std::nullopt;
     String name;
     for (size_t i = 0; i < length; i += 2) {
@@ -67,12 +67,12 @@ std::optional<String> readName(ByteReader& in, uint32_t length)
 
 bool readFile(ByteReader& in, PackageFolder& folder)
 {
-    if (!in.has(Package::FileRecordSize))
+    if (!in.has(Package::kFileRecordSize))
         return false;
     const uint32_t nameLength = in.u32At(0);
     const PackageRecordValues values = recordValues(in);
     const uint32_t dataSize = in.u32At(44);
-    in.skip(Package::FileRecordSize);
+    in.skip(Package::kFileRecordSize);
 
     auto name = readName(in, nameLength);
     if (!name || !in.has(dataSize))
@@ -85,12 +85,12 @@ bool readFile(ByteReader& in, PackageFolder& folder)
 
 bool readFolder(ByteReader& in, Package& package)
 {
-    if (!in.has(Package::FolderRecordSize))
+    if (!in.has(Package::kFolderRecordSize))
         return false;
     const uint32_t nameLength = in.u32At(0);
     const PackageRecordValues values = recordValues(in);
     const int32_t fileCount = in.i32At(44);
-    in.skip(Package::FolderRecordSize);
+    in.skip(Package::kFolderRecordSize);
 
     auto name = readName(in, nameLength);
     if (!name)
@@ -110,7 +110,7 @@ bool readFolder(ByteReader& in, Package& package)
 std::unique_ptr<Package> Package::parse(const platform::Bytes& bytes, String path)
 {
     ByteReader in(bytes);
-    if (!in.has(HeaderSize) || in.u8At(0) != 'F' || in.u8At(1) != 'A')
+    if (!in.has(kHeaderSize) || in.u8At(0) != 'F' || in.u8At(1) != 'A')
         return nullptr;
     const int32_t folderCount = in.i32At(12);
     if (folderCount < 0 || in.i32At(16) < 0)
@@ -118,7 +118,7 @@ std::unique_ptr<Package> Package::parse(const platform::Bytes& bytes, String pat
 
     auto package = std::make_unique<Package>(std::move(path));
     package->setHeaderValues(in.u32At(4), in.u32At(8));
-    in.skip(HeaderSize);
+    in.skip(kHeaderSize);
     for (int32_t i = 0; i < folderCount; ++i) {
         if (!readFolder(in, *package))
             return nullptr;

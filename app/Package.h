@@ -22,11 +22,11 @@ class Application;
 
 class Package {
 public:
-    static constexpr size_t HeaderSize = 20;
-    static constexpr size_t FolderRecordSize = 48;
-    static constexpr size_t FileRecordSize = 52;
+    static constexpr size_t kHeaderSize = 20;
+    static constexpr size_t kFolderRecordSize = 48;
+    static constexpr size_t kFileRecordSize = 52;
     // Names are at most 255 UTF-16 units.
-    static constexpr size_t MaximumNameBytes = 510;
+    static constexpr size_t kMaximumNameBytes = 510;
 
     explicit Package(String path = {}) : m_path(std::move(path)) {}
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr size_t MaximumCount = size_t(std::numeric_limits<int32_t>::max());
+constexpr size_t kMaximumCount = size_t(std::numeric_limits<int32_t>::max());
 
 void putU32(platform::Bytes& out, uint32_t value)
 {
@@ -25,7 +25,7 @@ void putValues(platform::Bytes& out, const PackageRecordValues& values)
 // come back as written.
 bool nameFits(const String& name)
 {
-    return name.size() * 2 <= Package::MaximumNameBytes && name.find(u'\0') == String::npos;
+    return name.size() * 2 <= Package::kMaximumNameBytes && name.find(u'\0') == String::npos;
 }
 
 void putName(platform::Bytes& out, const String& name)
@@ -40,7 +40,7 @@ void putName(platform::Bytes& out, const String& name)
 
 std::optional<platform::Bytes> serializePackage(const Package& package)
 {
-    if (package.folders().size() > MaximumCount)
+    if (package.folders().size() > kMaximumCount)
         return std::nullopt;
 
     platform::Bytes out;
@@ -54,7 +54,7 @@ std::optional<platform::Bytes> serializePackage(const Package& package)
     putU32(out, 0);
 
     for (const auto& folder : package.folders()) {
-        if (!nameFits(folder->name()) || folder->files().size() > MaximumCount)
+        if (!nameFits(folder->name()) || folder->files().size() > kMaximumCount)
             return std::nullopt;
         putU32(out, uint32_t(folder->name().size() * 2));
         putValues(out, folder->values());
@@ -62,7 +62,7 @@ std::optional<platform::Bytes> serializePackage(const Package& package)
         putName(out, folder->name());
 
         for (const auto& file : folder->files()) {
-            if (!nameFits(file->name()) || file->size() > MaximumCount)
+            if (!nameFits(file->name()) || file->size() > kMaximumCount)
                 return std::nullopt;
             putU32(out, uint32_t(file->name().size() * 2));
             putValues(out, file->values());

@@ -1,6 +1,6 @@
-#include "Settings.h"
+#include "app/Settings.h"
 
-#include "SettingsKeys.h"
+#include "app/SettingsKeys.h"
 #include "platform/FileSystem.h"
 #include "platform/Monitors.h"
 #include "xml/XmlDocument.h"
@@ -38,7 +38,7 @@ SplitKey splitKey(StringView key)
 
 String geometryKey(StringView name, StringView suffix)
 {
-    String key(SettingsKeys::WindowPrefix);
+    String key(SettingsKeys::kWindowPrefix);
     key.append(name);
     key.append(suffix);
     return key;
@@ -200,10 +200,10 @@ void Settings::saveWindowGeometry(const GeometryWindow& window, StringView name)
     const Rect rect = window.outerRect();
     if (!platform::virtualDesktopRect().contains(rect.topLeft()))
         return;
-    set(geometryKey(name, SettingsKeys::LeftSuffix), rect.x);
-    set(geometryKey(name, SettingsKeys::TopSuffix), rect.y);
-    set(geometryKey(name, SettingsKeys::WidthSuffix), rect.width);
-    set(geometryKey(name, SettingsKeys::HeightSuffix), rect.height);
+    set(geometryKey(name, SettingsKeys::kLeftSuffix), rect.x);
+    set(geometryKey(name, SettingsKeys::kTopSuffix), rect.y);
+    set(geometryKey(name, SettingsKeys::kWidthSuffix), rect.width);
+    set(geometryKey(name, SettingsKeys::kHeightSuffix), rect.height);
 }
 
 void Settings::restoreWindowGeometry(GeometryWindow& window, StringView name) const
@@ -224,14 +224,14 @@ void Settings::restoreWindowGeometry(GeometryWindow& window, StringView name) co
             extent = std::min(extent, cap);
         return std::max({extent, minimumExtent, int32_t(1)});
     };
-    const int32_t width = restoredExtent(get(geometryKey(name, SettingsKeys::WidthSuffix), current.width).toInt32(),
+    const int32_t width = restoredExtent(get(geometryKey(name, SettingsKeys::kWidthSuffix), current.width).toInt32(),
                                          desktop.width, workArea.width, minimum.width);
-    const int32_t height = restoredExtent(get(geometryKey(name, SettingsKeys::HeightSuffix), current.height).toInt32(),
+    const int32_t height = restoredExtent(get(geometryKey(name, SettingsKeys::kHeightSuffix), current.height).toInt32(),
                                           desktop.height, workArea.height, minimum.height);
     window.resize({width, height});
 
-    const int32_t top = get(geometryKey(name, SettingsKeys::TopSuffix), current.y).toInt32();
-    const int32_t left = get(geometryKey(name, SettingsKeys::LeftSuffix), current.x).toInt32();
+    const int32_t top = get(geometryKey(name, SettingsKeys::kTopSuffix), current.y).toInt32();
+    const int32_t left = get(geometryKey(name, SettingsKeys::kLeftSuffix), current.x).toInt32();
 
     // The stored place is kept when the window lies wholly inside the work
     // area of one attached monitor (the primary one or another), so it never

@@ -12,9 +12,9 @@
 // Main thread only. The store owns its entries; geometry operations borrow
 // the window for the duration of the call.
 
-#include "GeometryWindow.h"
-#include "SettingsEntry.h"
-#include "SettingsSchema.h"
+#include "app/GeometryWindow.h"
+#include "app/SettingsEntry.h"
+#include "app/SettingsSchema.h"
 
 #include <cstdint>
 #include <vector>

@@ -2,7 +2,7 @@
 // One entry of the settings store: a key such as "general/language", its
 // value and a comment (kept for the file format; always empty here).
 
-#include "Variant.h"
+#include "app/Variant.h"
 
 struct SettingsEntry {
     String key;

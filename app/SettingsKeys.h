@@ -7,27 +7,27 @@
 
 namespace SettingsKeys {
 
-inline constexpr StringView FileName = u"config.dat";
+inline constexpr StringView kFileName = u"config.dat";
 
-inline constexpr StringView Language = u"general/language";
-inline constexpr StringView MinimizeToNotificationArea = u"general/minimizeToNotificationArea";
-inline constexpr StringView CloseToNotificationArea = u"general/closeToNotificationArea";
-inline constexpr StringView HotkeyShowAndHide = u"general/hotkeyShowAndHide";
-inline constexpr StringView ColorFormat = u"general/colorFormat";
-inline constexpr StringView ZoomFactor = u"general/zoomFactor";
-inline constexpr StringView WindowMainLeft = u"windows/windowMainLeft";
-inline constexpr StringView WindowMainTop = u"windows/windowMainTop";
-inline constexpr StringView WindowMainWidth = u"windows/windowMainWidth";
-inline constexpr StringView WindowMainHeight = u"windows/windowMainHeight";
-inline constexpr StringView WindowMainTopMost = u"windows/windowMainTopMost";
+inline constexpr StringView kLanguage = u"general/language";
+inline constexpr StringView kMinimizeToNotificationArea = u"general/minimizeToNotificationArea";
+inline constexpr StringView kCloseToNotificationArea = u"general/closeToNotificationArea";
+inline constexpr StringView kHotkeyShowAndHide = u"general/hotkeyShowAndHide";
+inline constexpr StringView kColorFormat = u"general/colorFormat";
+inline constexpr StringView kZoomFactor = u"general/zoomFactor";
+inline constexpr StringView kWindowMainLeft = u"windows/windowMainLeft";
+inline constexpr StringView kWindowMainTop = u"windows/windowMainTop";
+inline constexpr StringView kWindowMainWidth = u"windows/windowMainWidth";
+inline constexpr StringView kWindowMainHeight = u"windows/windowMainHeight";
+inline constexpr StringView kWindowMainTopMost = u"windows/windowMainTopMost";
 
-// Window geometry lives under WindowPrefix + window name + one of the
-// edge suffixes; the main window's name is MainWindowName.
-inline constexpr StringView WindowPrefix = u"windows/window";
-inline constexpr StringView LeftSuffix = u"Left";
-inline constexpr StringView TopSuffix = u"Top";
-inline constexpr StringView WidthSuffix = u"Width";
-inline constexpr StringView HeightSuffix = u"Height";
-inline constexpr StringView MainWindowName = u"Main";
+// Window geometry lives under kWindowPrefix + window name + one of the
+// edge suffixes; the main window's name is kMainWindowName.
+inline constexpr StringView kWindowPrefix = u"windows/window";
+inline constexpr StringView kLeftSuffix = u"Left";
+inline constexpr StringView kTopSuffix = u"Top";
+inline constexpr StringView kWidthSuffix = u"Width";
+inline constexpr StringView kHeightSuffix = u"Height";
+inline constexpr StringView kMainWindowName = u"Main";
 
 } // namespace SettingsKeys

@@ -2,7 +2,7 @@
 // The keys a settings file must hold, each with its default value, in the
 // order a reset writes them.
 
-#include "Variant.h"
+#include "app/Variant.h"
 
 #include <utility>
 #include <vector>

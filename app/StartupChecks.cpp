@@ -1,6 +1,6 @@
-#include "StartupChecks.h"
-#include "Application.h"
-#include "Package.h"
+#include "app/StartupChecks.h"
+#include "app/Application.h"
+#include "app/Package.h"
 
 bool isSupportedSystem(std::optional<platform::OsVersion> version)
 {

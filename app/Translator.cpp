@@ -82,8 +82,8 @@ bool Translator::readGroup(const XmlElement& group, std::vector<String>& context
 {
     // Real files nest two levels deep; the bound keeps a hostile file from
     // exhausting the stack.
-    constexpr size_t MaximumGroupDepth = 64;
-    if (contextStack.size() >= MaximumGroupDepth)
+    constexpr size_t kMaximumGroupDepth = 64;
+    if (contextStack.size() >= kMaximumGroupDepth)
         return false;
     contextStack.push_back(group.attribute(u"name"));
     for (const XmlElement child : group.children()) {

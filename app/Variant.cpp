@@ -1,4 +1,4 @@
-#include "Variant.h"
+#include "app/Variant.h"
 
 #include "platform/Locale.h"
 
@@ -41,19 +41,19 @@ int64_t parseInteger(StringView text)
         negative = text[i++] == u'-';
     // Accumulate the magnitude in unsigned arithmetic, one past INT64_MAX
     // so that INT64_MIN itself is representable.
-    constexpr uint64_t limit = uint64_t(std::numeric_limits<int64_t>::max()) + 1;
+    constexpr uint64_t kLimit = uint64_t(std::numeric_limits<int64_t>::max()) + 1;
     uint64_t magnitude = 0;
     for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
         const unsigned digit = unsigned(text[i] - u'0');
-        if (magnitude > (limit - digit) / 10) {
-            magnitude = limit;
+        if (magnitude > (kLimit - digit) / 10) {
+            magnitude = kLimit;
             break;
         }
         magnitude = magnitude * 10 + digit;
     }
     if (negative)
-        return magnitude >= limit ? std::numeric_limits<int64_t>::min() : -int64_t(magnitude);
-    return magnitude >= limit ? std::numeric_limits<int64_t>::max() : int64_t(magnitude);
+        return magnitude >= kLimit ? std::numeric_limits<int64_t>::min() : -int64_t(magnitude);
+    return magnitude >= kLimit ? std::numeric_limits<int64_t>::max() : int64_t(magnitude);
 }
 
 // Whether a decimal number as from_chars accepted it ("-12.5e3") is at
@@ -134,11 +134,11 @@ Integer truncated(double value)
 {
     if (std::isnan(value))
         return 0;
-    constexpr double upper = double(std::numeric_limits<Integer>::max());
-    constexpr double lower = double(std::numeric_limits<Integer>::min());
-    if (value >= upper)
+    constexpr double kUpper = double(std::numeric_limits<Integer>::max());
+    constexpr double kLower = double(std::numeric_limits<Integer>::min());
+    if (value >= kUpper)
         return std::numeric_limits<Integer>::max();
-    if (value <= lower)
+    if (value <= kLower)
         return std::numeric_limits<Integer>::min();
     return Integer(value);
 }

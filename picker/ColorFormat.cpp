@@ -1,4 +1,4 @@
-#include "ColorFormat.h"
+#include "picker/ColorFormat.h"
 
 #include "platform/Locale.h"
 

@@ -3,7 +3,7 @@
 // selects and the settings store keeps under "general/colorFormat", so the
 // numbering is fixed.
 
-#include "Color.h"
+#include "picker/Color.h"
 #include "platform/Text.h"
 
 #include <array>

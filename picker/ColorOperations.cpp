@@ -1,4 +1,4 @@
-#include "ColorOperations.h"
+#include "picker/ColorOperations.h"
 
 namespace {
 

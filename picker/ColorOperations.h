@@ -1,7 +1,7 @@
 #pragma once
 // Small colour operations used to tint the colour indicator.
 
-#include "Color.h"
+#include "picker/Color.h"
 
 // Moves R, G and B toward 255 by `factor` (clamped to 0.01..1); A unchanged.
 Color lighten(Color color, double factor);

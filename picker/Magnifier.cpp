@@ -231,12 +231,12 @@ RowPlan planRow(const AxisRuns& columns, int32_t lo, int32_t hi)
 void buildRow(uint8_t* row, const uint8_t* sourceRow, const RowPlan& plan)
 {
     if (!sourceRow || plan.empty) {
-        fillPixels(row, plan.width, magnifierFill);
+        fillPixels(row, plan.width, kMagnifierFill);
         return;
     }
     const auto source = [&](int32_t column) { return sourceRow + static_cast<ptrdiff_t>(column) * 4; };
     uint8_t* d = row;
-    fillPixels(d, plan.leftFill, magnifierFill);
+    fillPixels(d, plan.leftFill, kMagnifierFill);
     d += static_cast<ptrdiff_t>(plan.leftFill) * 4;
     if (plan.headPixels) {
         fillPixels(d, plan.headPixels, load(source(plan.headSource)));
@@ -248,7 +248,7 @@ void buildRow(uint8_t* row, const uint8_t* sourceRow, const RowPlan& plan)
         fillPixels(d, plan.tailPixels, load(source(plan.wholeSource + plan.wholeRuns)));
         d += static_cast<ptrdiff_t>(plan.tailPixels) * 4;
     }
-    fillPixels(d, plan.rightFill, magnifierFill);
+    fillPixels(d, plan.rightFill, kMagnifierFill);
 }
 
 } // namespace

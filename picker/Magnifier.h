@@ -10,7 +10,7 @@
 // which is the result of cutting a region of nearest(W/k) + 4 source
 // columns (two columns of margin on each side) from x0, enlarging it k
 // times and cutting W columns at ox. Rows follow the same rule. Parts of the
-// view that lie outside the source show `magnifierFill`. No grid and no
+// view that lie outside the source show `kMagnifierFill`. No grid and no
 // centre marker are drawn.
 //
 // This runs on every pointer move of a live capture, so the output is
@@ -25,7 +25,7 @@
 
 // Transparent white (B = G = R = 255, A = 0): the colour of everything a
 // view shows outside its source.
-inline constexpr uint32_t magnifierFill = 0x00FFFFFFu;
+inline constexpr uint32_t kMagnifierFill = 0x00FFFFFFu;
 
 // The block size for a zoom: trunc(zoom) + 1 above 1.0 (zoom 1.2 gives 2,
 // 2.618 gives 3, 15 gives 16), 1 at or below it.

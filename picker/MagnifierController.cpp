@@ -74,7 +74,7 @@ void MagnifierController::mouseDoubleClick(const MagnifierEvent& event)
 {
     if (m_model.sourceImage().isEmpty())
         return;
-    if (m_model.zoom() == PickerModel::minimumZoom) {
+    if (m_model.zoom() == PickerModel::kMinimumZoom) {
         // At zoom 1.0 the view shows source pixels 1:1, so the clicked pixel
         // lies this far from the view centre; it becomes the new centre.
         const Size size = m_host.magnifierSize();
@@ -82,9 +82,9 @@ void MagnifierController::mouseDoubleClick(const MagnifierEvent& event)
         const Point clicked{centre.x + event.position.x - size.width / 2,
                             centre.y + event.position.y - size.height / 2};
         m_model.render(centredRect(clicked, size));
-        m_model.setZoom(PickerModel::doubleClickZoom);
+        m_model.setZoom(PickerModel::kDoubleClickZoom);
     } else {
-        m_model.setZoom(PickerModel::minimumZoom);
+        m_model.setZoom(PickerModel::kMinimumZoom);
     }
     show();
     m_panOrigin = m_model.viewCentre();

@@ -15,8 +15,8 @@ namespace {
 double clampZoom(double value)
 {
     if (std::isnan(value))
-        return PickerModel::minimumZoom;
-    return std::clamp(value, PickerModel::minimumZoom, PickerModel::maximumZoom);
+        return PickerModel::kMinimumZoom;
+    return std::clamp(value, PickerModel::kMinimumZoom, PickerModel::kMaximumZoom);
 }
 
 // Captures `area` of the screen into `image`, which must be an unshared
@@ -45,7 +45,7 @@ PickerModel::PickerModel(Settings* settings) : m_settings(settings)
     // value far above the limit would make the enlarged image unboundedly
     // large, and values below 1.0 mean the same as 1.0 anyway.
     if (m_settings)
-        m_zoom = clampZoom(m_settings->get(SettingsKeys::ZoomFactor, Variant(minimumZoom)).toDouble());
+        m_zoom = clampZoom(m_settings->get(SettingsKeys::kZoomFactor, Variant(kMinimumZoom)).toDouble());
 }
 
 String PickerModel::colorText() const { return formatColor(m_color, m_formatIndex); }
@@ -127,7 +127,7 @@ void PickerModel::render(const Rect& rect)
     const Rect visible = rect.intersected(m_source.rect());
     if (visible.isEmpty()) {
         UIImage filled = takeBuffer(m_spareDisplay, rect.size());
-        filled.fill(magnifierFill);
+        filled.fill(kMagnifierFill);
         setDisplay(std::move(filled));
         return;
     }
@@ -150,7 +150,7 @@ void PickerModel::setZoom(double value)
     if (!m_viewRect.isEmpty())
         render(m_viewRect);
     if (m_settings)
-        m_settings->set(SettingsKeys::ZoomFactor, Variant(m_zoom));
+        m_settings->set(SettingsKeys::kZoomFactor, Variant(m_zoom));
 }
 
 void PickerModel::pick(Point point)

@@ -34,9 +34,9 @@ class Settings;
 
 class PickerModel {
 public:
-    static constexpr double minimumZoom = 1.0;
-    static constexpr double maximumZoom = 100.0;
-    static constexpr double doubleClickZoom = 15.0;
+    static constexpr double kMinimumZoom = 1.0;
+    static constexpr double kMaximumZoom = 100.0;
+    static constexpr double kDoubleClickZoom = 15.0;
     // Added or subtracted per wheel notch: the golden ratio (sqrt(5) + 1) / 2.
     static double zoomStep();
 
@@ -106,7 +106,7 @@ private:
     Settings* m_settings;
     Color m_color;
     int32_t m_formatIndex = 0;
-    double m_zoom = minimumZoom;
+    double m_zoom = kMinimumZoom;
 
     UIImage m_source;
     Point m_sourceOrigin;

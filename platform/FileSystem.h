@@ -5,7 +5,7 @@
 // Paths are platform paths: on Windows joined with a backslash, on the
 // headless (Linux) build with a slash; build them with joinPath.
 
-#include "Text.h"
+#include "platform/Text.h"
 
 #include <cstdint>
 #include <optional>

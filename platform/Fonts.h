@@ -6,7 +6,7 @@
 // font create nothing (on the headless build: fixed-width metrics derived
 // from the point size, no glyphs).
 
-#include "PaintTypes.h"
+#include "platform/PaintTypes.h"
 
 #include <vector>
 

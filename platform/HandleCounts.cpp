@@ -10,9 +10,9 @@ namespace platform {
 
 namespace {
 
-std::array<int64_t, handleKindCount>& counts()
+std::array<int64_t, kHandleKindCount>& counts()
 {
-    static std::array<int64_t, handleKindCount> table{};
+    static std::array<int64_t, kHandleKindCount> table{};
     return table;
 }
 

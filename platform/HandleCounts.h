@@ -14,7 +14,7 @@ namespace platform {
 // toolkit owns one of each.
 enum class HandleKind { Pen, Brush, Font, Bitmap, DeviceContext, Icon, Cursor, Region, ImagingObject, Window, WindowClass };
 
-inline constexpr int handleKindCount = 11;
+inline constexpr int kHandleKindCount = 11;
 
 // Number of handles of that kind alive right now.
 int64_t liveHandleCount(HandleKind kind);

@@ -5,8 +5,8 @@
 // and its class is registered for it and unregistered with it. Messages go
 // to handleMessage(); unhandled ones get the system's default processing.
 
-#include "NativeHandle.h"
-#include "Text.h"
+#include "platform/NativeHandle.h"
+#include "platform/Text.h"
 
 #include <cstdint>
 

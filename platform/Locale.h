@@ -1,8 +1,8 @@
 #pragma once
 // Locale-dependent text services of the system.
 
-#include "FileSystem.h"
-#include "Text.h"
+#include "platform/FileSystem.h"
+#include "platform/Text.h"
 
 namespace platform {
 

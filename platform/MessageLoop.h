@@ -2,7 +2,7 @@
 // The thread's native message queue: what the event service's loops are
 // built on. Windows are addressed by opaque handles.
 
-#include "NativeHandle.h"
+#include "platform/NativeHandle.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // A named system mutex, used only for its name: whoever holds it open
 // shows that a copy of the program runs.
 
-#include "Text.h"
+#include "platform/Text.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
 // Ownership of native icons, cursors and bitmaps, the same on every
 // platform: each live handle is counted, and the platform's destroy
 // function releases it.
-#include "HandleCounts.h"
-#include "NativeBitmap.h"
-#include "NativeIcon.h"
+#include "platform/HandleCounts.h"
+#include "platform/NativeBitmap.h"
+#include "platform/NativeIcon.h"
 
 #include <utility>
 

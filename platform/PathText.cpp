@@ -1,6 +1,6 @@
 // Path text helpers shared by every platform: they only depend on the
 // platform's separator.
-#include "FileSystem.h"
+#include "platform/FileSystem.h"
 
 namespace platform {
 

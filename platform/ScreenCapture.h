@@ -15,10 +15,6 @@
 
 namespace platform {
 
-// The raster operation of the copy: source copy with layered windows
-// captured (SRCCOPY | CAPTUREBLT).
-inline constexpr uint32_t captureRasterOperation = 0x40CC0020;
-
 // Copies the screen area `rect` (screen coordinates) into `bits` and then
 // sets the alpha bytes from the monitors (applyMonitorAlpha with
 // monitorRects()). Returns false when the platform's copy failed; the

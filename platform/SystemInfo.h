@@ -1,7 +1,7 @@
 #pragma once
 // Facts about the running system.
 
-#include "Text.h"
+#include "platform/Text.h"
 
 #include <optional>
 

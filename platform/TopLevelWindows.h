@@ -2,8 +2,8 @@
 // Enumeration of the desktop's top-level windows and what can be read of a
 // window that may belong to another process.
 
-#include "NativeHandle.h"
-#include "Text.h"
+#include "platform/NativeHandle.h"
+#include "platform/Text.h"
 
 #include <functional>
 

@@ -109,9 +109,11 @@ public:
     using reference = XmlAttribute;
 
     AttributeIterator() = default;
-    AttributeIterator(const XmlTree* tree, uint32_t owner, uint32_t index) : m_tree(tree), m_owner(owner), m_index(index)
-    {
-    }
+    AttributeIterator(const XmlTree* tree, uint32_t owner, uint32_t index)
+        : m_tree(tree)
+        , m_owner(owner)
+        , m_index(index)
+    {}
 
     XmlAttribute operator*() const
     {

@@ -1,4 +1,4 @@
-#include "HeadlessWindows.h"
+#include "platform/headless/HeadlessWindows.h"
 #include "platform/MessageLoop.h"
 
 #include <cstdio>

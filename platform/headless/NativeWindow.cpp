@@ -8,7 +8,7 @@
 // system: the window-menu commands and Alt+F4. Presented pixels are kept
 // per window, so tests can read back what the toolkit put on the screen.
 #include "platform/NativeWindow.h"
-#include "HeadlessWindows.h"
+#include "platform/headless/HeadlessWindows.h"
 #include "platform/HandleCounts.h"
 #include "platform/InputState.h"
 #include "platform/Monitors.h"

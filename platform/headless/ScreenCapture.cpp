@@ -1,7 +1,7 @@
 // The headless screen's pixels come from a function the tests set; a
 // capture reads it once per pixel.
 #include "platform/ScreenCapture.h"
-#include "HeadlessScreen.h"
+#include "platform/headless/HeadlessScreen.h"
 
 #include <cstddef>
 #include <cstring>

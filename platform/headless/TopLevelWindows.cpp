@@ -1,4 +1,4 @@
-#include "HeadlessWindows.h"
+#include "platform/headless/HeadlessWindows.h"
 #include "platform/NativeWindow.h"
 #include "platform/TopLevelWindows.h"
 

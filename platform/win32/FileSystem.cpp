@@ -1,6 +1,6 @@
 #include "platform/FileSystem.h"
-#include "ErrorModeGuard.h"
-#include "Wide.h"
+#include "platform/win32/ErrorModeGuard.h"
+#include "platform/win32/Wide.h"
 
 #include <windows.h>
 #include <shlobj.h>

@@ -1,5 +1,5 @@
 #include "platform/Locale.h"
-#include "Wide.h"
+#include "platform/win32/Wide.h"
 
 #include <windows.h>
 

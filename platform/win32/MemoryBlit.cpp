@@ -1,5 +1,5 @@
 #include "platform/MemoryBlit.h"
-#include "GdiHandles.h"
+#include "platform/win32/GdiHandles.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #include "platform/NamedMutex.h"
-#include "Wide.h"
+#include "platform/win32/Wide.h"
 
 #include <windows.h>
 

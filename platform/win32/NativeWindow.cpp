@@ -5,8 +5,8 @@
 // window reaches the client; it unbinds at WM_NCDESTROY. The window, its
 // class, its device contexts and icons are counted handles.
 #include "platform/NativeWindow.h"
-#include "GdiHandles.h"
-#include "Wide.h"
+#include "platform/win32/GdiHandles.h"
+#include "platform/win32/Wide.h"
 
 #include <windows.h>
 

@@ -13,6 +13,13 @@
 
 namespace platform {
 
+namespace {
+
+// Source copy with layered windows captured.
+constexpr DWORD kCaptureRasterOperation = SRCCOPY | CAPTUREBLT;
+
+} // namespace
+
 bool copyScreenArea(const Rect& rect, uint8_t* bits, int32_t stride)
 {
     if (rect.isEmpty() || !bits)
@@ -29,7 +36,7 @@ bool copyScreenArea(const Rect& rect, uint8_t* bits, int32_t stride)
         const win32::SelectionGuard selected(memory.get(), bitmap.get());
         if (selected.ok())
             copied = BitBlt(memory.get(), 0, 0, rect.width, rect.height, screen.get(), rect.x, rect.y,
-                            captureRasterOperation)
+                            kCaptureRasterOperation)
                 != FALSE;
     }
     // The bitmap is out of the memory context again, as GetDIBits wants.

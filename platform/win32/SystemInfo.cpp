@@ -1,5 +1,5 @@
 #include "platform/SystemInfo.h"
-#include "Wide.h"
+#include "platform/win32/Wide.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #include "platform/TopLevelWindows.h"
-#include "Wide.h"
+#include "platform/win32/Wide.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 #include "app/Language.h"
 #include "xml/XmlDocument.h"
 
-#include "ScratchFolder.h"
+#include "tests/app/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

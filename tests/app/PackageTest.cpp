@@ -3,7 +3,7 @@
 #include "app/PackageWriter.h"
 #include "xml/XmlDocument.h"
 
-#include "ScratchFolder.h"
+#include "tests/app/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +21,11 @@ void putU32(platform::Bytes& bytes, size_t offset, uint32_t value)
 }
 
 // Offsets inside the bytes of samplePackage().
-constexpr size_t FolderRecord = Package::HeaderSize;
-constexpr size_t FolderFileCount = FolderRecord + 44;
-constexpr size_t FileRecord = FolderRecord + Package::FolderRecordSize + 2 * 6; // after "images"
-constexpr size_t FileNameLength = FileRecord;
-constexpr size_t FileDataSize = FileRecord + 44;
+constexpr size_t kFolderRecord = Package::kHeaderSize;
+constexpr size_t kFolderFileCount = kFolderRecord + 44;
+constexpr size_t kFileRecord = kFolderRecord + Package::kFolderRecordSize + 2 * 6; // after "images"
+constexpr size_t kFileNameLength = kFileRecord;
+constexpr size_t kFileDataSize = kFileRecord + 44;
 
 // One folder "images" holding "a.png" (3 bytes) and "empty" (0 bytes),
 // then a folder "xml" with one file.
@@ -115,8 +115,8 @@ TEST(PackageFormat, FileCountZeroOrNegativeGivesNoFiles)
     for (const uint32_t count : {0u, 0xFFFFFFFFu, 0x80000000u}) {
         platform::Bytes bytes = samplePackage();
         putU32(bytes, 12, 1);                 // only the first folder
-        putU32(bytes, FolderFileCount, count);
-        bytes.resize(FileRecord);             // its files are gone too
+        putU32(bytes, kFolderFileCount, count);
+        bytes.resize(kFileRecord);             // its files are gone too
         const auto package = Package::parse(bytes);
         ASSERT_TRUE(package) << count;
         ASSERT_EQ(package->folders().size(), 1u);
@@ -138,15 +138,15 @@ TEST(PackageFormat, SizesBeyondTheFileFailWithoutAllocating)
     EXPECT_FALSE(Package::parse(hugeCount));
 
     platform::Bytes hugeFiles = samplePackage();
-    putU32(hugeFiles, FolderFileCount, 0x7FFFFFFF);
+    putU32(hugeFiles, kFolderFileCount, 0x7FFFFFFF);
     EXPECT_FALSE(Package::parse(hugeFiles));
 
     for (const uint32_t size : {0xFFFFFFFFu, 0x80000000u, 4u}) {
         platform::Bytes hugeData = samplePackage();
         putU32(hugeData, 12, 1);
-        putU32(hugeData, FolderFileCount, 1);
-        hugeData.resize(FileRecord + Package::FileRecordSize + 10 + 3); // "a.png" and its 3 bytes
-        putU32(hugeData, FileDataSize, size);
+        putU32(hugeData, kFolderFileCount, 1);
+        hugeData.resize(kFileRecord + Package::kFileRecordSize + 10 + 3); // "a.png" and its 3 bytes
+        putU32(hugeData, kFileDataSize, size);
         EXPECT_FALSE(Package::parse(hugeData)) << size;
     }
 }
@@ -154,7 +154,7 @@ TEST(PackageFormat, SizesBeyondTheFileFailWithoutAllocating)
 TEST(PackageFormat, NamesAreLimitedTo510Bytes)
 {
     platform::Bytes bytes = samplePackage();
-    putU32(bytes, FileNameLength, 0xFFFFFFFF);
+    putU32(bytes, kFileNameLength, 0xFFFFFFFF);
     EXPECT_FALSE(Package::parse(bytes));
 
     Package longest;
@@ -165,8 +165,8 @@ TEST(PackageFormat, NamesAreLimitedTo510Bytes)
 
     // 511 bytes would still fit in the file, but not in the name buffer.
     platform::Bytes tooLong = *serializePackage(longest);
-    putU32(tooLong, FolderRecord, 511);
-    tooLong.insert(tooLong.begin() + FolderRecord + Package::FolderRecordSize, 1, 'f');
+    putU32(tooLong, kFolderRecord, 511);
+    tooLong.insert(tooLong.begin() + kFolderRecord + Package::kFolderRecordSize, 1, 'f');
     EXPECT_FALSE(Package::parse(tooLong));
 }
 
@@ -178,10 +178,10 @@ TEST(PackageLookup, OddLengthNamesEndAtTheirLastByte)
     Package package;
     package.addFolder(u"ab").addFile(u"cd", {0x7F, 0x7F});
     platform::Bytes bytes = *serializePackage(package);
-    const size_t folderName = FolderRecord + Package::FolderRecordSize;
+    const size_t folderName = kFolderRecord + Package::kFolderRecordSize;
     const size_t fileRecord = folderName + 4;
-    const size_t fileName = fileRecord + Package::FileRecordSize;
-    putU32(bytes, FolderRecord, 3);
+    const size_t fileName = fileRecord + Package::kFileRecordSize;
+    putU32(bytes, kFolderRecord, 3);
     putU32(bytes, fileRecord, 3);
     bytes.erase(bytes.begin() + fileName + 3);
     bytes.erase(bytes.begin() + folderName + 3);

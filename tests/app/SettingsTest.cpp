@@ -84,7 +84,7 @@ protected:
     fs::path filePath() const { return m_folder / "config.dat"; }
     std::unique_ptr<Settings> open() const
     {
-        return std::make_unique<Settings>(String(SettingsKeys::FileName), u"Morvellan Tintscope", folder());
+        return std::make_unique<Settings>(String(SettingsKeys::kFileName), u"Morvellan Tintscope", folder());
     }
     std::unique_ptr<Settings> openValidated() const
     {
@@ -116,15 +116,15 @@ TEST_F(SettingsFile, FirstStartCreatesTheFolderAndWritesTheDefaults)
 
     settings->applySchema(defaultSettingsSchema());
     EXPECT_EQ(readConfig(), kDefaultFile);
-    EXPECT_EQ(settings->get(SettingsKeys::ZoomFactor).type(), VariantType::Double);
+    EXPECT_EQ(settings->get(SettingsKeys::kZoomFactor).type(), VariantType::Double);
     settings.reset();
     EXPECT_EQ(readConfig(), kDefaultFile);
 
     // The next start reads the defaults back as text and keeps them.
     settings = openValidated();
-    EXPECT_EQ(settings->get(SettingsKeys::Language).type(), VariantType::String);
-    EXPECT_EQ(settings->get(SettingsKeys::WindowMainLeft).toInt32(), -1);
-    EXPECT_TRUE(settings->get(SettingsKeys::CloseToNotificationArea).toBool());
+    EXPECT_EQ(settings->get(SettingsKeys::kLanguage).type(), VariantType::String);
+    EXPECT_EQ(settings->get(SettingsKeys::kWindowMainLeft).toInt32(), -1);
+    EXPECT_TRUE(settings->get(SettingsKeys::kCloseToNotificationArea).toBool());
 }
 
 #ifndef _WIN32
@@ -134,7 +134,7 @@ TEST_F(SettingsFile, DefaultFolderIsNamedAfterTheApplicationInsideAppData)
     const std::string saved = previous ? previous : "";
     setenv("XDG_DATA_HOME", (m_root / "appdata").c_str(), 1);
     {
-        Settings settings(String(SettingsKeys::FileName), u"Morvellan Tintscope");
+        Settings settings(String(SettingsKeys::kFileName), u"Morvellan Tintscope");
         EXPECT_EQ(settings.filePath(), fromUtf8(filePath().string()));
     }
     previous ? setenv("XDG_DATA_HOME", saved.c_str(), 1) : unsetenv("XDG_DATA_HOME");
@@ -172,7 +172,7 @@ TEST_F(SettingsFile, DamagedOrMismatchedFilesAreReplacedByTheDefaults)
         auto settings = openValidated();
         EXPECT_EQ(readConfig(), kDefaultFile);
         EXPECT_EQ(settings->count(), 11u);
-        EXPECT_EQ(settings->get(SettingsKeys::Language).toText(), u"english");
+        EXPECT_EQ(settings->get(SettingsKeys::kLanguage).toText(), u"english");
     }
 }
 
@@ -182,10 +182,10 @@ TEST_F(SettingsFile, AllKeysPresentKeepsUnusableValues)
     content.replace(content.find("\"7\""), 3, "\"abc\"");
     writeConfig(content);
     auto settings = openValidated();
-    EXPECT_EQ(settings->get(SettingsKeys::ColorFormat).toText(), u"abc");
-    EXPECT_EQ(settings->get(SettingsKeys::ColorFormat).toInt32(), 0);
-    EXPECT_EQ(settings->get(SettingsKeys::Language).toText(), u"german");
-    EXPECT_EQ(settings->get(SettingsKeys::ZoomFactor).toDouble(), 2.0);
+    EXPECT_EQ(settings->get(SettingsKeys::kColorFormat).toText(), u"abc");
+    EXPECT_EQ(settings->get(SettingsKeys::kColorFormat).toInt32(), 0);
+    EXPECT_EQ(settings->get(SettingsKeys::kLanguage).toText(), u"german");
+    EXPECT_EQ(settings->get(SettingsKeys::kZoomFactor).toDouble(), 2.0);
 }
 
 // Fault: one invalid UTF-8 byte anywhere, or a file that lost its closing
@@ -208,10 +208,10 @@ TEST_F(SettingsFile, StrayBytesAndMissingClosingTagsKeepWhatCanBeRead)
         writeConfig(c.content);
         auto settings = openValidated();
         EXPECT_EQ(settings->count(), 11u);
-        EXPECT_EQ(settings->get(SettingsKeys::Language).toText(), u"german");
-        EXPECT_EQ(settings->get(SettingsKeys::WindowMainTopMost).toBool(), true);
-        EXPECT_EQ(settings->get(SettingsKeys::ZoomFactor).toText(), c.zoomText);
-        EXPECT_EQ(settings->get(SettingsKeys::ZoomFactor).toDouble(), 2.0);
+        EXPECT_EQ(settings->get(SettingsKeys::kLanguage).toText(), u"german");
+        EXPECT_EQ(settings->get(SettingsKeys::kWindowMainTopMost).toBool(), true);
+        EXPECT_EQ(settings->get(SettingsKeys::kZoomFactor).toText(), c.zoomText);
+        EXPECT_EQ(settings->get(SettingsKeys::kZoomFactor).toDouble(), 2.0);
     }
 }
 
@@ -236,8 +236,8 @@ TEST_F(SettingsFile, SplitGroupsAreReadAndWrittenAsSeparateElements)
                             + item("zoomFactor", "0.5") + "<other/></group><stray/>"));
     auto settings = openValidated();
     EXPECT_EQ(settings->count(), 11u);
-    EXPECT_EQ(settings->get(SettingsKeys::ZoomFactor).toDouble(), 0.5);
-    settings->set(SettingsKeys::ColorFormat, int32_t(3));
+    EXPECT_EQ(settings->get(SettingsKeys::kZoomFactor).toDouble(), 0.5);
+    settings->set(SettingsKeys::kColorFormat, int32_t(3));
     settings->set(u"general/unknown", true); // ignored: not a key of the store
     EXPECT_FALSE(settings->contains(u"general/unknown"));
     ASSERT_TRUE(settings->save());
@@ -249,8 +249,8 @@ TEST_F(SettingsFile, SplitGroupsAreReadAndWrittenAsSeparateElements)
         ++generalGroups;
     EXPECT_EQ(generalGroups, 2u);
     settings = openValidated();
-    EXPECT_EQ(settings->get(SettingsKeys::ColorFormat).toInt32(), 3);
-    EXPECT_EQ(settings->get(SettingsKeys::ZoomFactor).toText(), u"0.5");
+    EXPECT_EQ(settings->get(SettingsKeys::kColorFormat).toInt32(), 3);
+    EXPECT_EQ(settings->get(SettingsKeys::kZoomFactor).toText(), u"0.5");
 }
 
 #ifndef _WIN32
@@ -261,7 +261,7 @@ TEST_F(SettingsFile, FailedWriteLeavesThePreviousFileIntact)
 {
     writeConfig(completeFile());
     auto settings = openValidated();
-    settings->set(SettingsKeys::Language, String(u"a longer language name than before"));
+    settings->set(SettingsKeys::kLanguage, String(u"a longer language name than before"));
 
     rlimit previous{};
     getrlimit(RLIMIT_FSIZE, &previous);
@@ -303,12 +303,12 @@ protected:
     }
     Rect restored(std::unique_ptr<Settings>& settings, Rect saved, Size minimum = {200, 150})
     {
-        settings->set(SettingsKeys::WindowMainLeft, saved.x);
-        settings->set(SettingsKeys::WindowMainTop, saved.y);
-        settings->set(SettingsKeys::WindowMainWidth, saved.width);
-        settings->set(SettingsKeys::WindowMainHeight, saved.height);
+        settings->set(SettingsKeys::kWindowMainLeft, saved.x);
+        settings->set(SettingsKeys::kWindowMainTop, saved.y);
+        settings->set(SettingsKeys::kWindowMainWidth, saved.width);
+        settings->set(SettingsKeys::kWindowMainHeight, saved.height);
         FakeWindow window({0, 0, 10, 10}, minimum);
-        settings->restoreWindowGeometry(window, SettingsKeys::MainWindowName);
+        settings->restoreWindowGeometry(window, SettingsKeys::kMainWindowName);
         return window.m_rect;
     }
 };
@@ -357,15 +357,15 @@ TEST_F(WindowGeometry, PlaceOnAnotherMonitorMustFitItsWorkArea)
 TEST_F(WindowGeometry, SaveIgnoresAWindowOffEveryMonitor)
 {
     auto settings = openValidated();
-    settings->saveWindowGeometry(FakeWindow({-32000, -32000, 160, 28}, {}), SettingsKeys::MainWindowName);
-    EXPECT_EQ(settings->get(SettingsKeys::WindowMainLeft).toInt32(), -1);
-    EXPECT_EQ(settings->get(SettingsKeys::WindowMainWidth).toInt32(), 400);
+    settings->saveWindowGeometry(FakeWindow({-32000, -32000, 160, 28}, {}), SettingsKeys::kMainWindowName);
+    EXPECT_EQ(settings->get(SettingsKeys::kWindowMainLeft).toInt32(), -1);
+    EXPECT_EQ(settings->get(SettingsKeys::kWindowMainWidth).toInt32(), 400);
 
-    settings->saveWindowGeometry(FakeWindow({30, 40, 420, 280}, {}), SettingsKeys::MainWindowName);
-    EXPECT_EQ(settings->get(SettingsKeys::WindowMainLeft), Variant(int32_t(30)));
-    EXPECT_EQ(settings->get(SettingsKeys::WindowMainTop).toInt32(), 40);
-    EXPECT_EQ(settings->get(SettingsKeys::WindowMainWidth).toInt32(), 420);
-    EXPECT_EQ(settings->get(SettingsKeys::WindowMainHeight).toInt32(), 280);
+    settings->saveWindowGeometry(FakeWindow({30, 40, 420, 280}, {}), SettingsKeys::kMainWindowName);
+    EXPECT_EQ(settings->get(SettingsKeys::kWindowMainLeft), Variant(int32_t(30)));
+    EXPECT_EQ(settings->get(SettingsKeys::kWindowMainTop).toInt32(), 40);
+    EXPECT_EQ(settings->get(SettingsKeys::kWindowMainWidth).toInt32(), 420);
+    EXPECT_EQ(settings->get(SettingsKeys::kWindowMainHeight).toInt32(), 280);
 }
 #endif
 

@@ -29,7 +29,7 @@ UIImage reference(const UIImage& image, Point c, Size out, int32_t k)
     const int32_t y0 = c.y - int32_t(std::trunc(double(out.height) / k / 2)) - 2;
     const int32_t rw = nearest(double(out.width) / k) + 4, rh = nearest(double(out.height) / k) + 4;
     UIImage region(rw, rh, true);
-    region.fill(magnifierFill);
+    region.fill(kMagnifierFill);
     region.copyFrom(image, {x0, y0, rw, rh}, {0, 0});
     UIImage enlarged(rw * k, rh * k, true);
     for (int32_t y = 0; y < enlarged.height(); ++y)
@@ -89,12 +89,12 @@ TEST(Magnifier, OutsideTheSourceShowsTransparentWhite)
     EXPECT_EQ(image.pixel(39, 0), 0x00FFFFFFu);
     EXPECT_EQ(image.pixel(0, 39), 0x00FFFFFFu);
     // The centre block covers columns and rows 18..21.
-    EXPECT_EQ(image.pixel(17, 18), magnifierFill);
-    EXPECT_EQ(image.pixel(18, 17), magnifierFill);
+    EXPECT_EQ(image.pixel(17, 18), kMagnifierFill);
+    EXPECT_EQ(image.pixel(18, 17), kMagnifierFill);
     EXPECT_EQ(image.pixel(18, 18), coded(0, 0));
     EXPECT_EQ(image.pixel(39, 39), coded(5, 5));
 
-    EXPECT_EQ(magnify(source, {500, 500}, {8, 8}, 2).pixel(3, 3), magnifierFill);
+    EXPECT_EQ(magnify(source, {500, 500}, {8, 8}, 2).pixel(3, 3), kMagnifierFill);
     // Without alpha there is nothing to show (and no size, nothing to make).
     EXPECT_TRUE(magnify(UIImage(8, 8, false), {4, 4}, {8, 8}, 2).isEmpty());
     EXPECT_TRUE(magnify(source, {4, 4}, {0, 8}, 2).isEmpty());

@@ -64,7 +64,7 @@ protected:
         platform::headless::resetScreenPixels();
         platform::headless::resetMonitors();
     }
-    double storedZoom() const { return settings.get(SettingsKeys::ZoomFactor).toDouble(); }
+    double storedZoom() const { return settings.get(SettingsKeys::kZoomFactor).toDouble(); }
     void wheel(int32_t delta)
     {
         MagnifierEvent e;
@@ -73,7 +73,7 @@ protected:
     }
 
     ScratchFolder scratch;
-    Settings settings{String(SettingsKeys::FileName), u"Tintscope test", scratch.path()};
+    Settings settings{String(SettingsKeys::kFileName), u"Tintscope test", scratch.path()};
     PickerModel model{&settings};
     FakeHost host;
     MagnifierController controller{model, host};
@@ -114,7 +114,7 @@ TEST_F(PickerModelTest, WheelStepsByTheGoldenRatioClampsAtOneAndStores)
     EXPECT_EQ(model.zoom(), 1.0);
     EXPECT_EQ(storedZoom(), 1.0);
 
-    settings.set(SettingsKeys::ZoomFactor, Variant(250.0));
+    settings.set(SettingsKeys::kZoomFactor, Variant(250.0));
     EXPECT_EQ(PickerModel(&settings).zoom(), 100.0); // clamped on start
 }
 
@@ -123,7 +123,7 @@ TEST_F(PickerModelTest, SameZoomAgainNeitherRendersNorStoresButAStepBelowOneDoes
     model.captureAt({0, 0, 40, 30});
     model.setZoom(3.0);
     const UIImage atThree = model.displayImage();
-    settings.set(SettingsKeys::ZoomFactor, Variant(7.0));
+    settings.set(SettingsKeys::kZoomFactor, Variant(7.0));
     model.setZoom(3.0);
     EXPECT_TRUE(model.displayImage().isSharedWith(atThree));
     EXPECT_EQ(storedZoom(), 7.0);
@@ -188,10 +188,10 @@ TEST_F(PickerModelTest, ViewHalfOutsideTheFrozenDesktopShowsTransparentWhite)
     model.render({300, 180, 40, 30});
     const UIImage& shown = model.displayImage();
     EXPECT_EQ(shown.pixel(19, 19), screenColour(319, 199));
-    EXPECT_EQ(shown.pixel(20, 19), magnifierFill);
-    EXPECT_EQ(shown.pixel(19, 20), magnifierFill);
+    EXPECT_EQ(shown.pixel(20, 19), kMagnifierFill);
+    EXPECT_EQ(shown.pixel(19, 20), kMagnifierFill);
     model.render({1000, 1000, 40, 30});
-    EXPECT_EQ(model.displayImage().pixel(39, 29), magnifierFill);
+    EXPECT_EQ(model.displayImage().pixel(39, 29), kMagnifierFill);
 }
 
 TEST_F(PickerModelTest, DragOutReleaseAndPanOnADesktopWithANegativeOrigin)

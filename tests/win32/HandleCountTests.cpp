@@ -14,17 +14,17 @@
 
 namespace {
 
-constexpr std::array allKinds = {
+constexpr std::array kAllKinds = {
     platform::HandleKind::Pen,    platform::HandleKind::Brush,         platform::HandleKind::Font,
     platform::HandleKind::Bitmap, platform::HandleKind::DeviceContext, platform::HandleKind::Icon,
     platform::HandleKind::Cursor, platform::HandleKind::Region,        platform::HandleKind::ImagingObject,
 };
 
-std::array<int64_t, allKinds.size()> snapshot()
+std::array<int64_t, kAllKinds.size()> snapshot()
 {
-    std::array<int64_t, allKinds.size()> counts{};
-    for (size_t i = 0; i < allKinds.size(); ++i)
-        counts[i] = platform::liveHandleCount(allKinds[i]);
+    std::array<int64_t, kAllKinds.size()> counts{};
+    for (size_t i = 0; i < kAllKinds.size(); ++i)
+        counts[i] = platform::liveHandleCount(kAllKinds[i]);
     return counts;
 }
 

@@ -90,10 +90,10 @@ private:
     HWND m_window = nullptr;
 };
 
-std::array<int64_t, platform::handleKindCount> liveCounts()
+std::array<int64_t, platform::kHandleKindCount> liveCounts()
 {
-    std::array<int64_t, platform::handleKindCount> counts{};
-    for (int i = 0; i < platform::handleKindCount; ++i)
+    std::array<int64_t, platform::kHandleKindCount> counts{};
+    for (int i = 0; i < platform::kHandleKindCount; ++i)
         counts[i] = platform::liveHandleCount(static_cast<platform::HandleKind>(i));
     return counts;
 }

@@ -50,10 +50,10 @@ TEST(WindowGeometry, WindowSavedOffEveryMonitorIsCentredOnThePrimaryWorkArea)
 {
     Settings settings(u"config.dat", u"Morvellan Tintscope", temporaryFolder());
     settings.applySchema(defaultSettingsSchema());
-    settings.set(SettingsKeys::WindowMainLeft, Variant(int32_t(-30000)));
-    settings.set(SettingsKeys::WindowMainTop, Variant(int32_t(-30000)));
-    settings.set(SettingsKeys::WindowMainWidth, Variant(int32_t(400)));
-    settings.set(SettingsKeys::WindowMainHeight, Variant(int32_t(270)));
+    settings.set(SettingsKeys::kWindowMainLeft, Variant(int32_t(-30000)));
+    settings.set(SettingsKeys::kWindowMainTop, Variant(int32_t(-30000)));
+    settings.set(SettingsKeys::kWindowMainWidth, Variant(int32_t(400)));
+    settings.set(SettingsKeys::kWindowMainHeight, Variant(int32_t(270)));
 
     NativeTestWindow window;
     settings.restoreWindowGeometry(window, u"Main");
@@ -73,8 +73,8 @@ TEST(WindowGeometry, SavedPlaceOnTheScreenRoundTrips)
     window.resize({333, 222});
     window.move({40, 50});
     settings.saveWindowGeometry(window, u"Main");
-    EXPECT_EQ(settings.get(SettingsKeys::WindowMainLeft).toInt32(), 40);
-    EXPECT_EQ(settings.get(SettingsKeys::WindowMainWidth).toInt32(), 333);
+    EXPECT_EQ(settings.get(SettingsKeys::kWindowMainLeft).toInt32(), 40);
+    EXPECT_EQ(settings.get(SettingsKeys::kWindowMainWidth).toInt32(), 333);
 
     NativeTestWindow other;
     settings.restoreWindowGeometry(other, u"Main");

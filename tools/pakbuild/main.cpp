@@ -60,7 +60,7 @@ bool listEntries(const fs::path& folder, bool wantFolders, std::vector<Entry>& e
 
 bool checkName(const Entry& entry)
 {
-    if (entry.name.size() * 2 > Package::MaximumNameBytes)
+    if (entry.name.size() * 2 > Package::kMaximumNameBytes)
         return fail("name longer than 255 UTF-16 units: " + entry.path.string());
     return true;
 }

@@ -36,7 +36,7 @@ public:
     bool readXml(StringView file, XmlDocument& document) const
     {
         const std::optional<platform::Bytes> bytes = read(u"xml", file);
-        return bytes && document.parseBytes(*bytes, int(TextEncoding::Utf8));
+        return bytes && document.parseBytes(*bytes, TextEncoding::Utf8);
     }
 
     UIImage readImage(StringView folder, StringView file) const

@@ -1,8 +1,9 @@
-#include "AppController.h"
-#include "Application.h"
-#include "Language.h"
-#include "Settings.h"
-#include "SettingsKeys.h"
+#include "program/AppController.h"
+
+#include "app/Application.h"
+#include "app/Language.h"
+#include "app/Settings.h"
+#include "app/SettingsKeys.h"
 #include "picker/PickerModel.h"
 
 namespace {
@@ -14,9 +15,10 @@ AppController::AppController()
     if (!g_controller)
         g_controller = this;
     // The settings come first: everything after them reads a setting.
-    m_settings = std::make_unique<Settings>(String(SettingsKeys::FileName), Application::instance()->applicationName());
+    m_settings =
+        std::make_unique<Settings>(String(SettingsKeys::kFileName), Application::instance()->applicationName());
     m_settings->applySchema(defaultSettingsSchema());
-    setLanguage(m_settings->get(SettingsKeys::Language).toText());
+    setLanguage(m_settings->get(SettingsKeys::kLanguage).toText());
     m_pickerModel = std::make_unique<PickerModel>(m_settings.get());
     // FIXME: build the main window here, and restore its geometry, when the
     // window host arrives.

@@ -1,11 +1,11 @@
 // The program entry: start-up checks, the main loop, and teardown.
-#include "AppController.h"
-#include "Application.h"
-#include "InstanceGuard.h"
-#include "InstanceWindow.h"
-#include "ProductInfo.h"
-#include "StartupChecks.h"
+#include "app/Application.h"
+#include "app/InstanceGuard.h"
+#include "app/InstanceWindow.h"
+#include "app/ProductInfo.h"
+#include "app/StartupChecks.h"
 #include "platform/SystemInfo.h"
+#include "program/AppController.h"
 
 #include <memory>
 
