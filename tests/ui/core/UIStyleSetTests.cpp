@@ -185,7 +185,7 @@ TEST(UIStyleSet, IncompleteSetsFailWhole)
         {"metrics.xml with another root", "xml/metrics.xml", wrongRoot("metric")},
         {"no skin", "xml/skins.xml", wrongRoot("skins")},
         {"no metric", "xml/metrics.xml", wrongRoot("metrics")},
-        {"malformed models", "xml/models.xml", text("<?xml version=\"1.0\"?>\n<models><model></models>")},
+        {"malformed models", "xml/models.xml", text("<?xml version=\"1.0\"?>\n</models>")},
         {"no standard image", "images/Focus.png", std::nullopt},
     };
     int n = 0;
