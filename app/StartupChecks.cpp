@@ -11,6 +11,5 @@ bool isSupportedSystem(std::optional<platform::OsVersion> version)
 
 bool openStartupResources(Application& application)
 {
-    // FIXME: load the "default" style set here once style sets exist.
     return openPackage(application, u"data");
 }

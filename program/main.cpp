@@ -6,12 +6,15 @@
 #include "app/StartupChecks.h"
 #include "platform/SystemInfo.h"
 #include "program/AppController.h"
+#include "ui/core/UIManager.h"
 
 #include <memory>
 
 namespace {
 
 constexpr int kRefused = -1;
+// The look every window of the program takes.
+constexpr char16_t kStyleName[] = u"default";
 
 int applicationMain()
 {
@@ -28,7 +31,7 @@ int applicationMain()
         return kRefused;
     }
 
-    if (!openStartupResources(*application))
+    if (!openStartupResources(*application) || !UIManager::instance().loadStyle(kStyleName, application->applicationFolder()))
         return kRefused;
 
     auto controller = std::make_unique<AppController>();

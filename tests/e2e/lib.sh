@@ -12,6 +12,7 @@ mkdir -p "$program_dir"
 cp "$TINTSCOPE_BIN/tintscope.exe" "$program_dir/"
 [ -f "$TINTSCOPE_BIN/data.pak" ] && cp "$TINTSCOPE_BIN/data.pak" "$program_dir/"
 [ -d "$TINTSCOPE_BIN/languages" ] && cp -r "$TINTSCOPE_BIN/languages" "$program_dir/"
+[ -d "$TINTSCOPE_BIN/styles" ] && cp -r "$TINTSCOPE_BIN/styles" "$program_dir/"
 started_pids=()
 
 cleanup() {
