@@ -22,16 +22,16 @@ TEST(CursorTable, ShippedCursorsCarryTheirHotSpots)
     UICursorTable table; // built from the running application's package
     const NativeHandle arrow = platform::systemCursor(platform::SystemCursor::Arrow);
     int checked = 0;
-    for (const auto& element : document.element(u"cursors")->children()) {
-        const CursorId id = cursorIdOf(element->attribute(u"name"));
+    for (const XmlElement element : document.element(u"cursors").children()) {
+        const CursorId id = cursorIdOf(element.attribute(u"name"));
         const NativeHandle cursor = table.nativeCursor(id);
-        SCOPED_TRACE(toUtf8(element->attribute(u"name")));
+        SCOPED_TRACE(toUtf8(element.attribute(u"name")));
         ASSERT_NE(cursor, nullptr);
         ASSERT_NE(cursor, arrow); // "empty" too is a cursor of its own
         const std::optional<Point> hotspot = platform::cursorHotspot(cursor);
         ASSERT_TRUE(hotspot);
-        EXPECT_EQ(*hotspot, (Point{parseInteger(element->attribute(u"hotspotX")),
-                                   parseInteger(element->attribute(u"hotspotY"))}));
+        EXPECT_EQ(*hotspot, (Point{parseInteger(element.attribute(u"hotspotX")),
+                                   parseInteger(element.attribute(u"hotspotY"))}));
         ++checked;
     }
     EXPECT_GT(checked, 0);
