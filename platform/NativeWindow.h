@@ -183,7 +183,8 @@ enum class ShowCommand {
 };
 
 // Pixels to copy to the screen: rows of 32-bit pixels (24-bit rows for
-// `present` only) and, on Windows, the bitmap that holds them.
+// `present` only) and, on Windows, the bitmap that holds them (which
+// `updateLayered` needs).
 struct PixelSource {
     PixelRows rows;
     void* nativeBitmap = nullptr;
@@ -263,7 +264,9 @@ public:
     // Asks for a paint message without erasing.
     void invalidate();
     // Copies `rect` of `source` (client coordinates, one pixel per pixel) to
-    // the window's client area.
+    // the window's client area, from the rows alone (the bitmap is not
+    // used). 32-bit rows are the screen's layout and copy without a
+    // conversion per pixel; 24-bit rows are converted on the way.
     bool present(const PixelSource& source, const Rect& rect);
 
     // What the window shows at a client position as 0xFFRRGGBB, read back

@@ -22,8 +22,8 @@ MemoryBlit::MemoryBlit(Size size) : m_state(std::make_unique<State>())
     win32::ScreenDc screen;
     s.sourceDc.reset(CreateCompatibleDC(screen.get()));
     s.targetDc.reset(CreateCompatibleDC(screen.get()));
-    // 24-bit sections, the format of a window's canvas.
-    BITMAPINFO info = win32::topDownBitmapInfo(size.width, size.height, 24);
+    // 32-bit sections, the format of a window's canvas.
+    BITMAPINFO info = win32::topDownBitmapInfo(size.width, size.height, 32);
     void* bits = nullptr;
     s.sourceBitmap.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     s.targetBitmap.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));

@@ -53,7 +53,6 @@ struct NativeWindow::State {
     HWND window = nullptr;
     UniqueWindow ownedWindow;
     WindowDc windowDc;
-    win32::UniqueMemoryDc memoryDc;
     NativeIcon smallIcon;
     NativeIcon bigIcon;
 
@@ -179,7 +178,6 @@ void NativeWindow::destroy()
     State& state = *m_state;
     if (state.window) {
         SetWindowLongPtrW(state.window, GWLP_USERDATA, 0);
-        state.memoryDc.reset();
         state.windowDc.reset();
         if (state.window == GetDesktopWindow())
             state.ownedWindow.release();
@@ -444,7 +442,9 @@ bool NativeWindow::present(const PixelSource& source, const Rect& rect)
 {
     State& state = *m_state;
     const Rect area = rect.intersected({0, 0, source.rows.width, source.rows.height});
-    if (!state.window || area.isEmpty())
+    // The system reads rows padded to 4 bytes, one after the other.
+    const int64_t dibStride = (int64_t(source.rows.width) * source.rows.bitsPerPixel + 31) / 32 * 4;
+    if (!state.window || !source.rows.bits || area.isEmpty() || source.rows.stride != dibStride)
         return false;
     // The class has its own device context: it is fetched once and kept with
     // its (identity) mapping for the life of the window.
@@ -452,16 +452,12 @@ bool NativeWindow::present(const PixelSource& source, const Rect& rect)
         state.windowDc.reset(GetDC(state.window));
     if (!state.windowDc)
         return false;
-    if (source.nativeBitmap) {
-        if (!state.memoryDc)
-            state.memoryDc.reset(CreateCompatibleDC(state.windowDc.get()));
-        if (!state.memoryDc)
-            return false;
-        win32::SelectionGuard selection(state.memoryDc.get(), HGDIOBJ(source.nativeBitmap));
-        return BitBlt(state.windowDc.get(), area.x, area.y, area.width, area.height, state.memoryDc.get(), area.x,
-                      area.y, SRCCOPY) != 0;
-    }
+    // Straight from the rows: no memory device context to select the source
+    // bitmap into (selecting costs more than copying a small rectangle, and
+    // a bitmap left selected could not be deleted by its owner). With 32-bit
+    // rows, the screen's layout, this is a plain row copy.
     BITMAPINFO info = win32::topDownBitmapInfo(source.rows.width, source.rows.height, source.rows.bitsPerPixel);
+    // The source row of a top-down section is still counted from the bottom.
     return SetDIBitsToDevice(state.windowDc.get(), area.x, area.y, DWORD(area.width), DWORD(area.height), area.x,
                              source.rows.height - area.bottom(), 0, UINT(source.rows.height), source.rows.bits, &info,
                              DIB_RGB_COLORS) != 0;

@@ -5,7 +5,9 @@
 // Each line: operation, case, median microseconds, ratio to the baseline.
 // Cases: `update` of the whole window (paint, compose and copy to the
 // screen) and `update` (rect) of the whole client area (the copy alone),
-// at the default magnifier window size and at a near full-screen size.
+// at the default magnifier window size and at a near full-screen size. When
+// the window comes out smaller than asked, its ratios are to a copy of the
+// window's real size.
 #include "app/Application.h"
 #include "platform/MemoryBlit.h"
 #include "platform/NativeWindow.h"
@@ -60,12 +62,19 @@ int main()
         window.resize(size.width, size.height);
         window.setVisible(true);
         platform::dispatchPendingMessages();
-        if (window.size() != size)
+        // The system may keep the window smaller than asked (Wine clamps it
+        // to the screen): compare with a copy of what is really flushed.
+        double windowBaseline = baseline;
+        if (window.size() != size) {
             std::printf("note: the window is %s\n", sizeText(window.size()).c_str());
+            platform::MemoryBlit windowBlit(window.size());
+            windowBaseline = medianMicroseconds([&] { windowBlit.copy(); });
+            report("blit", sizeText(window.size()), windowBaseline, windowBaseline);
+        }
 
-        report("update", sizeText(size) + " full", medianMicroseconds([&] { window.update(); }), baseline);
+        report("update", sizeText(size) + " full", medianMicroseconds([&] { window.update(); }), windowBaseline);
         const Rect all = window.rect();
-        report("update", sizeText(size) + " copy", medianMicroseconds([&] { window.update(all); }), baseline);
+        report("update", sizeText(size) + " copy", medianMicroseconds([&] { window.update(all); }), windowBaseline);
         platform::dispatchPendingMessages();
     }
     return 0;

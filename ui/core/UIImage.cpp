@@ -59,7 +59,20 @@ void convertRow(const uint8_t* src, int32_t srcBpp, uint8_t* dst, int32_t dstBpp
         std::memmove(dst, src, static_cast<size_t>(count) * srcBpp);
         return;
     }
-    for (int32_t i = 0; i < count; ++i, src += srcBpp, dst += dstBpp) {
+    int32_t i = 0;
+    if (srcBpp == 3) {
+        // Widening runs on every composition into a window's canvas: four
+        // pixels from three little-endian words, each made opaque.
+        constexpr uint32_t kOpaque = 0xFF000000u;
+        for (; i + 4 <= count; i += 4, src += 12, dst += 16) {
+            uint32_t in[3];
+            std::memcpy(in, src, sizeof in);
+            const uint32_t out[4] = {in[0] | kOpaque, in[0] >> 24 | in[1] << 8 | kOpaque,
+                                     in[1] >> 16 | in[2] << 16 | kOpaque, in[2] >> 8 | kOpaque};
+            std::memcpy(dst, out, sizeof out);
+        }
+    }
+    for (; i < count; ++i, src += srcBpp, dst += dstBpp) {
         dst[0] = src[0];
         dst[1] = src[1];
         dst[2] = src[2];

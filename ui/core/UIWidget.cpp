@@ -19,6 +19,10 @@ namespace {
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr StringView kEllipsis = u"...";
 constexpr StringView kMenuStyle = u"UIMenu";
+// The canvas has the screen's pixel layout (32 bits, B, G, R, unused), so a
+// flush copies rows as they are; the paint buffers stay 24-bit and composing
+// widens them (the alpha byte then reads 255).
+constexpr bool kCanvasHasAlpha = true;
 
 bool inside(const UIWidget& widget, Point p) { return widget.rect().contains(p); }
 
@@ -72,7 +76,8 @@ void UIWidget::create(StringView styleName)
         applyWindowFlag();
         d->host->createWindow();
         if (d->canvas.width() < m_width || d->canvas.height() < m_height) {
-            UIImage canvas(std::max(m_width, d->canvas.width()), std::max(m_height, d->canvas.height()), false);
+            UIImage canvas(std::max(m_width, d->canvas.width()), std::max(m_height, d->canvas.height()),
+                           kCanvasHasAlpha);
             if (!canvas.isEmpty())
                 d->canvas = std::move(canvas);
         }
@@ -511,20 +516,20 @@ void UIWidget::dispatchResize(UIResizeEvent& event)
 
 void UIWidget::growBuffer()
 {
-    const auto grow = [&](UIImage& image) {
+    const auto grow = [&](UIImage& image, bool hasAlpha) {
         if (image.width() >= m_width && image.height() >= m_height)
             return;
         // When the larger image cannot be had, the old one stays and
         // painting skips this widget until a later resize succeeds.
-        UIImage larger(std::max(m_width, image.width()), std::max(m_height, image.height()), false);
+        UIImage larger(std::max(m_width, image.width()), std::max(m_height, image.height()), hasAlpha);
         if (larger.isEmpty())
             return;
         larger.fill(kWhite);
         image = std::move(larger);
     };
-    grow(d->buffer);
+    grow(d->buffer, false);
     if (isWindow())
-        grow(d->canvas);
+        grow(d->canvas, kCanvasHasAlpha);
 }
 
 void UIWidget::dispatchMouseRelease(UIMouseEvent& event)
@@ -1003,7 +1008,7 @@ bool UIWidget::prepareCanvas()
     if (top->d->canvas.width() < top->m_width || top->d->canvas.height() < top->m_height)
         top->growBuffer();
     if (top->d->canvas.isEmpty()) {
-        UIImage canvas(top->m_width, top->m_height, false);
+        UIImage canvas(top->m_width, top->m_height, kCanvasHasAlpha);
         if (canvas.isEmpty())
             return false;
         top->d->canvas = std::move(canvas);

@@ -255,3 +255,25 @@ TEST(UIImage, PixHeaderIsCheckedBeforeTheFileIsRead)
     }
     fs::remove(path);
 }
+
+TEST(UIImage, WideningCopiesEveryPixelOfRowsOfAnyLength)
+{
+    // Widening works on groups of pixels: lengths around the group size and
+    // an offset destination check the tail and the placement of each pixel.
+    for (const int32_t width : {1, 3, 4, 5, 8, 11}) {
+        SCOPED_TRACE(width);
+        UIImage source(width, 2, false);
+        for (int32_t y = 0; y < 2; ++y)
+            for (int32_t x = 0; x < width; ++x)
+                source.setPixel(x, y, 0x00102030u + static_cast<uint32_t>(x) * 0x010305u + static_cast<uint32_t>(y));
+        UIImage target(width + 2, 2, true);
+        target.fill(0x11223344u);
+        target.copyFrom(source, source.rect(), {1, 0});
+        for (int32_t y = 0; y < 2; ++y) {
+            EXPECT_EQ(target.pixel(0, y), 0x11223344u);
+            for (int32_t x = 0; x < width; ++x)
+                EXPECT_EQ(target.pixel(x + 1, y), 0xFF000000u | source.pixel(x, y)) << x << "," << y;
+            EXPECT_EQ(target.pixel(width + 1, y), 0x11223344u);
+        }
+    }
+}

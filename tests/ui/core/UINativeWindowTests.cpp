@@ -445,3 +445,56 @@ TEST_F(NativeWindowHost, TopLevelWindowCountFollowsItsFilterBits)
 }
 
 } // namespace
+
+namespace {
+
+// Paints itself in one colour.
+class FillWidget : public UIWidget {
+public:
+    FillWidget(UIWidget* parent, uint32_t color) : UIWidget(parent), color(color) { create(u"FillWidget"); }
+    uint32_t color;
+
+protected:
+    void paintEvent(UIPaintEvent&) override { paintBuffer().fillRect(rect(), color); }
+};
+
+} // namespace
+
+TEST_F(NativeWindowHost, FlushesPutTheCanvasOnTheScreenInPlace)
+{
+    constexpr uint32_t kRed = 0xFFFF0000u, kBlue = 0xFF0000FFu, kGreen = 0xFF00FF00u, kWhite = 0xFFFFFFFFu;
+    const auto owned = topLevel();
+    UIWidget& window = *owned;
+    window.layout().setEnabled(false);
+    FillWidget high(&window, kRed);
+    high.setGeometry({10, 10, 61, 41});
+    high.setVisible(true);
+    FillWidget low(&window, kBlue);
+    low.setGeometry({100, 90, 51, 60}); // down to the last row
+    low.setVisible(true);
+    showSized(window, {203, 150});
+    platform::NativeWindow& native = hostOf(window).nativeWindow();
+    ASSERT_EQ(window.size(), (Size{203, 150}));
+
+    struct Probe {
+        Point at;
+        uint32_t afterUpdate;
+        uint32_t afterChildUpdate; // `high` turned green and repainted alone
+    };
+    // Corners of both children and the window: a row counted from the wrong
+    // end or a shifted rectangle shows at one of them.
+    const Probe probes[] = {
+        {{10, 10}, kRed, kGreen},     {{70, 50}, kRed, kGreen},     {{71, 50}, kWhite, kWhite},
+        {{70, 51}, kWhite, kWhite},   {{9, 10}, kWhite, kWhite},    {{100, 90}, kBlue, kBlue},
+        {{150, 149}, kBlue, kBlue},   {{151, 149}, kWhite, kWhite}, {{0, 0}, kWhite, kWhite},
+        {{202, 149}, kWhite, kWhite},
+    };
+    window.update();
+    for (const Probe& p : probes)
+        EXPECT_EQ(native.presentedPixel(p.at), p.afterUpdate) << p.at.x << "," << p.at.y;
+
+    high.color = kGreen;
+    high.update();
+    for (const Probe& p : probes)
+        EXPECT_EQ(native.presentedPixel(p.at), p.afterChildUpdate) << p.at.x << "," << p.at.y;
+}
