@@ -3,22 +3,33 @@
 // end-to-end runs can drive real windows with xdotool and read what
 // happened. Built with the tests; never shipped.
 //
-// Usage: toolkit-demo [LOG_FILE]   (standard output without a file)
+// Usage: toolkit-demo [LOG_FILE]           the event demo
+//        toolkit-demo gallery [LOG_FILE]   the skin gallery
+// (standard output without a file)
 //
-// The window is titled "Gallery – Tintscope Toolkit Demo", its client area
+// The event demo's window is titled "Gallery – Tintscope Toolkit Demo", its client area
 // is 400 x 220 in the background colour, child "A" (red) at (20, 20) and
 // child "B" (green, added later, so drawn on top) at (120, 60), both
 // 160 x 120. The first close request is refused, the second ends the
 // program with exit code 0. "ready" is logged once the window is shown.
+//
+// The gallery loads the style set "default" (ending with 1 when it cannot)
+// and shows it in the window "Skin gallery – Tintscope Toolkit Demo" (see
+// SkinGallery). Before "ready" it logs where each drawing lies, in client
+// coordinates, one line each: "skin NAME frame I at X,Y,W,H" and
+// "image I NAME at X,Y,W,H". Closing the window ends it with 0.
 #include "app/Application.h"
 #include "platform/Text.h"
 #include "tests/toolkit-demo/EventText.h"
+#include "tests/toolkit-demo/SkinGallery.h"
 #include "ui/core/UICanvas.h"
 #include "ui/core/UILayout.h"
+#include "ui/core/UIManager.h"
 #include "ui/core/UINativeWindow.h"
 #include "ui/core/UIWindow.h"
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -26,6 +37,9 @@ namespace {
 
 constexpr char16_t kApplicationName[] = u"Tintscope Toolkit Demo";
 constexpr char16_t kTitle[] = u"Gallery";
+constexpr char16_t kGalleryTitle[] = u"Skin gallery";
+constexpr char16_t kStyleName[] = u"default";
+constexpr char kGalleryMode[] = "gallery";
 constexpr uint32_t kBackground = 0xFF336699u;
 constexpr uint32_t kColorA = 0xFFCC0000u;
 constexpr uint32_t kColorB = 0xFF00AA00u;
@@ -52,16 +66,16 @@ private:
     std::FILE* m_file;
 };
 
-bool isLogged(const UIEvent& event)
-{
-    return event.kind() != UIEventType::Paint && event.kind() != UIEventType::Timer;
-}
+bool isLogged(const UIEvent& event) { return event.kind() != UIEventType::Paint && event.kind() != UIEventType::Timer; }
 
 // A child that fills itself with one colour and logs its events.
 class ColorWidget : public UIWidget {
 public:
     ColorWidget(UIWidget* parent, std::string name, uint32_t color, Log& log)
-        : UIWidget(parent), m_name(std::move(name)), m_color(color), m_log(log)
+        : UIWidget(parent)
+        , m_name(std::move(name))
+        , m_color(color)
+        , m_log(log)
     {
         create(u"ColorWidget");
         setFlag(Flag::DoubleClicks, true);
@@ -102,18 +116,62 @@ private:
     Log& m_log;
 };
 
+std::string rectText(const Rect& rect)
+{
+    return std::to_string(rect.x) + "," + std::to_string(rect.y) + "," + std::to_string(rect.width) + ","
+        + std::to_string(rect.height);
+}
+
+int runGallery(Application& application, Log& log)
+{
+    if (!UIManager::instance().loadStyle(kStyleName, application.applicationFolder())) {
+        log.line("no style set");
+        return 1;
+    }
+    // Made after the style set is loaded, so the window takes its look.
+    UIWindow window;
+    UINativeWindow& host = *window.nativeWindow();
+    host.setWindowType(WindowType::MinimizeBox | WindowType::SystemMenu);
+    window.setWindowTitle(kGalleryTitle);
+    window.layout().setEnabled(false);
+
+    SkinGallery gallery(&window, *UIManager::instance().styleSet(), window.background());
+    gallery.setGeometry({0, 0, gallery.contentSize().width, gallery.contentSize().height});
+    gallery.setVisible(true);
+    for (const SkinGallery::Piece& piece : gallery.pieces()) {
+        const std::string name = toUtf8(piece.name), index = std::to_string(piece.index);
+        log.line(piece.kind == SkinGallery::PieceKind::Skin
+                     ? "skin " + name + " frame " + index + " at " + rectText(piece.rect)
+                     : "image " + index + " " + name + " at " + rectText(piece.rect));
+    }
+    window.channel(UIWidget::Channel::Close).connect([&](UIEvent&) { application.quit(); });
+
+    window.resize(gallery.contentSize().width, gallery.contentSize().height);
+    window.move(0, 0);
+    window.setVisible(true);
+    window.update();
+    log.line("ready");
+    const int result = application.run();
+    log.line("exit " + std::to_string(result));
+    return result;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    Log log(argc > 1 ? argv[1] : nullptr);
+    const bool gallery = argc > 1 && std::strcmp(argv[1], kGalleryMode) == 0;
+    const int logArgument = gallery ? 2 : 1;
+    Log log(argc > logArgument ? argv[logArgument] : nullptr);
     Application application(kApplicationName, u"1");
     UINativeWindow::install();
+    if (gallery)
+        return runGallery(application, log);
 
     GalleryWindow window(log);
     UINativeWindow& host = *window.nativeWindow();
-    host.setWindowType(WindowType::ResizableFrame | WindowType::MinimizeBox | WindowType::MaximizeBox |
-                       WindowType::SystemMenu);
+    host.setWindowType(WindowType::ResizableFrame | WindowType::MinimizeBox | WindowType::MaximizeBox
+                       | WindowType::SystemMenu);
     window.setWindowTitle(kTitle);
     window.setBackground(UIBrush::solid(kBackground));
     window.layout().setEnabled(false);
