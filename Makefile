@@ -40,19 +40,14 @@ dist: windows
 	if [ -f $(WINDOWS)/bin/styles/default.style ]; then mkdir -p dist/styles && cp $(WINDOWS)/bin/styles/default.style dist/styles/; fi
 	if [ -d $(WINDOWS)/bin/languages ]; then cp -r $(WINDOWS)/bin/languages dist/; fi
 
-# The C++ files under version control, laid out by .clang-format. Files
-# listed in tools/format-pending predate the layout and are not checked;
-# `make format` lays out every file and empties the list.
-FORMAT_PENDING := tools/format-pending
-FORMATTED = git ls-files -z '*.cpp' '*.h' | grep -zvxF -f $(FORMAT_PENDING)
+# Every C++ file under version control is laid out by .clang-format.
 format:
 	git ls-files -z '*.cpp' '*.h' | xargs -0r clang-format -i
-	: > $(FORMAT_PENDING)
 
-# Fails, naming the files, when a checked file is not laid out as
-# `make format` would.
+# Fails, naming the files, when a file is not laid out as `make format`
+# would.
 format-check:
-	$(FORMATTED) | xargs -0r clang-format --dry-run -Werror
+	git ls-files -z '*.cpp' '*.h' | xargs -0r clang-format --dry-run -Werror
 
 # The program keeps its settings in a prefix of its own across runs.
 run: dist

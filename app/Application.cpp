@@ -13,11 +13,11 @@ Application* g_application = nullptr;
 } // namespace
 
 Application::Application(String applicationName, String version)
-    : m_commandLine(platform::processCommandLine()),
-      m_applicationName(std::move(applicationName)),
-      m_version(std::move(version)),
-      m_executablePath(platform::executablePath()),
-      m_applicationFolder(platform::folderOf(m_executablePath))
+    : m_commandLine(platform::processCommandLine())
+    , m_applicationName(std::move(applicationName))
+    , m_version(std::move(version))
+    , m_executablePath(platform::executablePath())
+    , m_applicationFolder(platform::folderOf(m_executablePath))
 {
     if (!g_application)
         g_application = this;

@@ -10,9 +10,9 @@ EventDispatcher* g_dispatcher = nullptr;
 } // namespace
 
 EventDispatcher::Window::Window(EventDispatcher& dispatcher)
-    : HiddenWindow(String(kWindowClass)), m_dispatcher(dispatcher)
-{
-}
+    : HiddenWindow(String(kWindowClass))
+    , m_dispatcher(dispatcher)
+{}
 
 bool EventDispatcher::Window::handleMessage(platform::MessageRecord& record)
 {
@@ -24,9 +24,9 @@ bool EventDispatcher::Window::handleMessage(platform::MessageRecord& record)
 }
 
 EventDispatcher::EventDispatcher()
-    : m_ownerThread(platform::currentThreadId()),
-      m_oleInitialised(platform::initialiseOle()),
-      m_window(std::make_unique<Window>(*this))
+    : m_ownerThread(platform::currentThreadId())
+    , m_oleInitialised(platform::initialiseOle())
+    , m_window(std::make_unique<Window>(*this))
 {
     if (!g_dispatcher)
         g_dispatcher = this;

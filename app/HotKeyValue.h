@@ -18,7 +18,7 @@ struct HotKeyValue {
     // 0 in values made by the hot-key field, 1 in values read from the
     // settings; it carries no meaning and is ignored by comparisons.
     uint32_t reserved = 0;
-    uint32_t key = 0; // virtual-key code, 0 for none
+    uint32_t key = 0;       // virtual-key code, 0 for none
     uint32_t modifiers = 0; // HotKeyModifier bits
 
     bool isNone() const { return key == 0 && modifiers == 0; }

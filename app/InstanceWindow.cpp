@@ -4,9 +4,9 @@
 #include "platform/TopLevelWindows.h"
 
 InstanceWindow::InstanceWindow(Application& application, String instanceName)
-    : HiddenWindow(std::move(instanceName)), m_application(application)
-{
-}
+    : HiddenWindow(std::move(instanceName))
+    , m_application(application)
+{}
 
 bool InstanceWindow::handleMessage(platform::MessageRecord& record)
 {

@@ -15,9 +15,15 @@ String firstUpper(const String& text)
     return platform::toUpper(StringView(text).substr(0, 1)) + text.substr(1);
 }
 
-const Translator* currentTranslator() { return Application::instance() ? Application::instance()->translator() : nullptr; }
+const Translator* currentTranslator()
+{
+    return Application::instance() ? Application::instance()->translator() : nullptr;
+}
 
-String currentApplicationName() { return Application::instance() ? Application::instance()->applicationName() : String(); }
+String currentApplicationName()
+{
+    return Application::instance() ? Application::instance()->applicationName() : String();
+}
 
 String translateCurrent(StringView text, std::optional<StringView> context)
 {

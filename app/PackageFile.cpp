@@ -2,7 +2,4 @@
 
 #include "xml/XmlDocument.h"
 
-bool PackageFile::readXml(XmlDocument& document) const
-{
-    return document.parseBytes(m_bytes, TextEncoding::Utf8);
-}
+bool PackageFile::readXml(XmlDocument& document) const { return document.parseBytes(m_bytes, TextEncoding::Utf8); }

@@ -24,7 +24,10 @@ struct PackageRecordValues {
 class PackageFile {
 public:
     PackageFile(String name, platform::Bytes bytes, PackageRecordValues values = {})
-        : m_name(std::move(name)), m_bytes(std::move(bytes)), m_values(values) {}
+        : m_name(std::move(name))
+        , m_bytes(std::move(bytes))
+        , m_values(values)
+    {}
 
     const String& name() const { return m_name; }
     const PackageRecordValues& values() const { return m_values; }

@@ -9,8 +9,7 @@
 
 class PackageFolder {
 public:
-    explicit PackageFolder(String name, PackageRecordValues values = {})
-        : m_name(std::move(name)), m_values(values) {}
+    explicit PackageFolder(String name, PackageRecordValues values = {}) : m_name(std::move(name)), m_values(values) {}
 
     const String& name() const { return m_name; }
     const PackageRecordValues& values() const { return m_values; }

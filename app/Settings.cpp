@@ -54,15 +54,15 @@ bool fitsInside(int64_t left, int64_t top, int64_t width, int64_t height, const 
 
 int32_t clampToInt32(int64_t value)
 {
-    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    return int32_t(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 } // namespace
 
 Settings::Settings(String fileName, String applicationName)
     : Settings(std::move(fileName), applicationName, defaultFolder(applicationName))
-{
-}
+{}
 
 Settings::Settings(String fileName, String applicationName, String folder)
     : m_fileName(std::move(fileName))
@@ -182,7 +182,8 @@ void Settings::applySchema(const SettingsSchema& schema)
 {
     const auto& pairs = schema.pairs();
     const bool matches = m_entries.size() == pairs.size()
-        && std::all_of(pairs.begin(), pairs.end(), [this](const SettingsSchema::Pair& pair) { return contains(pair.key); });
+        && std::all_of(pairs.begin(), pairs.end(),
+                       [this](const SettingsSchema::Pair& pair) { return contains(pair.key); });
     if (matches)
         return;
 

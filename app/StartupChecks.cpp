@@ -9,7 +9,4 @@ bool isSupportedSystem(std::optional<platform::OsVersion> version)
     return version->major > 5 || (version->major == 5 && version->minor >= 1);
 }
 
-bool openStartupResources(Application& application)
-{
-    return openPackage(application, u"data");
-}
+bool openStartupResources(Application& application) { return openPackage(application, u"data"); }

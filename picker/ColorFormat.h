@@ -28,7 +28,7 @@ inline constexpr int32_t kColorFormatCount = 12;
 
 // The combo-box labels, by index; not translated.
 inline constexpr std::array<StringView, kColorFormatCount> kColorFormatLabels = {
-    u"RGB", u"ARGB", u"BGR", u"BGRA", u"HTML", u"CMYK",
+    u"RGB", u"ARGB",    u"BGR", u"BGRA",        u"HTML",    u"CMYK",
     u"HSL", u"HSV/HSB", u"HEX", u"HEX + alpha", u"Decimal", u"Decimal + alpha",
 };
 

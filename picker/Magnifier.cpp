@@ -182,14 +182,14 @@ void replicate(uint8_t* d, const uint8_t* s, int32_t count, int32_t k)
 struct RowPlan {
     int32_t width = 0;
     int32_t factor = 1;
-    bool empty = true;        // no visible source column: the row is all fill
-    int32_t leftFill = 0;     // fill pixels before the first visible run
-    int32_t headPixels = 0;   // a cut first run (0 when there is none)
-    int32_t headSource = 0;   //   and its source column
-    int32_t wholeRuns = 0;    // whole runs of `factor` pixels
-    int32_t wholeSource = 0;  //   starting at this source column
-    int32_t tailPixels = 0;   // a run cut by the row's end (0 when none)
-    int32_t rightFill = 0;    // fill pixels after the last visible run
+    bool empty = true;       // no visible source column: the row is all fill
+    int32_t leftFill = 0;    // fill pixels before the first visible run
+    int32_t headPixels = 0;  // a cut first run (0 when there is none)
+    int32_t headSource = 0;  //   and its source column
+    int32_t wholeRuns = 0;   // whole runs of `factor` pixels
+    int32_t wholeSource = 0; //   starting at this source column
+    int32_t tailPixels = 0;  // a run cut by the row's end (0 when none)
+    int32_t rightFill = 0;   // fill pixels after the last visible run
 };
 
 // Plans rows of `columns` where only source columns [lo, hi) are visible.

@@ -67,8 +67,7 @@ void PickerModel::setDisplay(UIImage image)
     // A previous display that is (a share of) a source image is not worth
     // keeping: the source buffers are recycled on their own, and holding a
     // second share would keep them from being reused.
-    if (!previous.isSharedWith(m_source) && !previous.isSharedWith(m_spareSource)
-        && !previous.isSharedWith(m_display))
+    if (!previous.isSharedWith(m_source) && !previous.isSharedWith(m_spareSource) && !previous.isSharedWith(m_display))
         m_spareDisplay = std::move(previous);
 }
 

@@ -12,7 +12,19 @@ namespace platform {
 
 // Windows and window classes are counted too: a top-level window of the
 // toolkit owns one of each.
-enum class HandleKind { Pen, Brush, Font, Bitmap, DeviceContext, Icon, Cursor, Region, ImagingObject, Window, WindowClass };
+enum class HandleKind {
+    Pen,
+    Brush,
+    Font,
+    Bitmap,
+    DeviceContext,
+    Icon,
+    Cursor,
+    Region,
+    ImagingObject,
+    Window,
+    WindowClass
+};
 
 inline constexpr int kHandleKindCount = 11;
 

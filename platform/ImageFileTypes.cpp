@@ -71,8 +71,8 @@ std::optional<ImageDimensions> jpegSize(const uint8_t* data, size_t size)
         if (marker == 0xDA || marker == 0xD9) // scan data or the end: no frame header
             return std::nullopt;
         const size_t length = be16(data + at + 2);
-        const bool startOfFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8
-                                  && marker != 0xCC;
+        const bool startOfFrame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (startOfFrame) {
             if (at + 9 > size)
                 return std::nullopt;
@@ -138,8 +138,8 @@ std::optional<ImageFileType> imageFileTypeForExtension(StringView extension)
         ImageFileType type;
     };
     static constexpr Entry kTable[] = {
-        {u"bmp", ImageFileType::Bmp},  {u"jpg", ImageFileType::Jpeg}, {u"jpeg", ImageFileType::Jpeg},
-        {u"png", ImageFileType::Png},  {u"tif", ImageFileType::Tiff}, {u"tiff", ImageFileType::Tiff},
+        {u"bmp", ImageFileType::Bmp}, {u"jpg", ImageFileType::Jpeg}, {u"jpeg", ImageFileType::Jpeg},
+        {u"png", ImageFileType::Png}, {u"tif", ImageFileType::Tiff}, {u"tiff", ImageFileType::Tiff},
         {u"gif", ImageFileType::Gif},
     };
     for (const Entry& entry : kTable)
@@ -152,7 +152,7 @@ bool isImageSizeAllowed(int64_t width, int64_t height)
 {
     // Each side is checked first, so the product cannot overflow.
     return width > 0 && height > 0 && width <= kMaxImageBytes / 4 && height <= kMaxImageBytes / 4
-           && width * height <= kMaxImageBytes / 4;
+        && width * height <= kMaxImageBytes / 4;
 }
 
 std::optional<ImageDimensions> declaredImageSize(const uint8_t* data, size_t size)

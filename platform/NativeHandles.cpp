@@ -22,9 +22,9 @@ NativeIcon::NativeIcon(void* handle, bool isCursor) : m_handle(handle), m_isCurs
 NativeIcon::~NativeIcon() { reset(); }
 
 NativeIcon::NativeIcon(NativeIcon&& other) noexcept
-    : m_handle(std::exchange(other.m_handle, nullptr)), m_isCursor(other.m_isCursor)
-{
-}
+    : m_handle(std::exchange(other.m_handle, nullptr))
+    , m_isCursor(other.m_isCursor)
+{}
 
 NativeIcon& NativeIcon::operator=(NativeIcon&& other) noexcept
 {

@@ -23,7 +23,8 @@ void applyMonitorAlpha(const Rect& rect, const std::vector<Rect>& monitors, uint
         return;
     const auto setAlpha = [&](const Rect& area, uint8_t alpha) {
         for (int32_t y = area.y; y < area.bottom(); ++y) {
-            uint8_t* p = bits + static_cast<ptrdiff_t>(y - rect.y) * stride + static_cast<ptrdiff_t>(area.x - rect.x) * 4 + 3;
+            uint8_t* p =
+                bits + static_cast<ptrdiff_t>(y - rect.y) * stride + static_cast<ptrdiff_t>(area.x - rect.x) * 4 + 3;
             for (int32_t x = 0; x < area.width; ++x, p += 4)
                 *p = alpha;
         }

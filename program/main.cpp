@@ -31,7 +31,8 @@ int applicationMain()
         return kRefused;
     }
 
-    if (!openStartupResources(*application) || !UIManager::instance().loadStyle(kStyleName, application->applicationFolder()))
+    if (!openStartupResources(*application)
+        || !UIManager::instance().loadStyle(kStyleName, application->applicationFolder()))
         return kRefused;
 
     auto controller = std::make_unique<AppController>();

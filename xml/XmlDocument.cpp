@@ -43,17 +43,13 @@ std::optional<String> decode(const platform::Bytes& bytes, TextEncoding encoding
 
 } // namespace
 
-XmlDocument::XmlDocument()
-    : m_tree(std::make_unique<XmlTree>(kRootName))
-{
-}
+XmlDocument::XmlDocument() : m_tree(std::make_unique<XmlTree>(kRootName)) {}
 
 XmlDocument::XmlDocument(XmlDocument&& other) noexcept
     : m_tree(std::exchange(other.m_tree, std::make_unique<XmlTree>(kRootName)))
     , m_header(std::move(other.m_header))
     , m_error(std::move(other.m_error))
-{
-}
+{}
 
 XmlDocument& XmlDocument::operator=(XmlDocument&& other) noexcept
 {

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-
 namespace {
 
 constexpr StringView kCommentOpen = u"<!--";
@@ -30,10 +29,7 @@ size_t declarationEnd(StringView text)
 
 } // namespace
 
-bool XmlReader::isNameChar(char16_t c)
-{
-    return isLetterOrDigit(c) || c == u'-' || c == u'_' || c == u'.';
-}
+bool XmlReader::isNameChar(char16_t c) { return isLetterOrDigit(c) || c == u'-' || c == u'_' || c == u'.'; }
 
 bool XmlReader::isElementName(StringView name)
 {
@@ -46,24 +42,13 @@ bool XmlReader::isElementName(StringView name)
     return true;
 }
 
-bool XmlReader::isAttributeName(StringView name)
-{
-    return isElementName(name) && isLetterOrDigit(name.front());
-}
+bool XmlReader::isAttributeName(StringView name) { return isElementName(name) && isLetterOrDigit(name.front()); }
 
 // Indexed by state number.
 const std::array<XmlReader::Handler, 11> XmlReader::s_handlers = {
-    &XmlReader::betweenTags,
-    &XmlReader::tagOpened,
-    &XmlReader::afterElementName,
-    &XmlReader::elementText,
-    &XmlReader::tagEnd,
-    &XmlReader::endTag,
-    &XmlReader::comment,
-    &XmlReader::inStartTag,
-    &XmlReader::attributeName,
-    &XmlReader::beforeValue,
-    &XmlReader::attributeValue,
+    &XmlReader::betweenTags,   &XmlReader::tagOpened,   &XmlReader::afterElementName, &XmlReader::elementText,
+    &XmlReader::tagEnd,        &XmlReader::endTag,      &XmlReader::comment,          &XmlReader::inStartTag,
+    &XmlReader::attributeName, &XmlReader::beforeValue, &XmlReader::attributeValue,
 };
 
 bool XmlReader::read(XmlTree& tree)

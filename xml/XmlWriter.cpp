@@ -14,8 +14,7 @@ constexpr std::string_view kLineEnd = "\r\n";
 XmlWriter::XmlWriter(int indentWidth, size_t maxBytes)
     : m_indentWidth(indentWidth > 0 ? size_t(indentWidth) : 0)
     , m_maxBytes(maxBytes)
-{
-}
+{}
 
 std::optional<platform::Bytes> XmlWriter::write(const XmlElement& root, StringView header)
 {
@@ -63,10 +62,7 @@ bool XmlWriter::append(std::string_view utf8)
     return true;
 }
 
-bool XmlWriter::append(StringView text)
-{
-    return append(std::string_view(toUtf8(text)));
-}
+bool XmlWriter::append(StringView text) { return append(std::string_view(toUtf8(text))); }
 
 bool XmlWriter::appendIndent(size_t level)
 {
@@ -90,8 +86,8 @@ bool XmlWriter::appendStartTag(const XmlElement& element, size_t level)
         if (hasDouble && hasSingle)
             return false; // no delimiter could enclose it
         const std::string_view quote = hasDouble ? "'" : "\"";
-        if (!append(" ") || !append(attribute.name) || !append("=") || !append(quote)
-            || !append(attribute.value) || !append(quote))
+        if (!append(" ") || !append(attribute.name) || !append("=") || !append(quote) || !append(attribute.value)
+            || !append(quote))
             return false;
     }
     return element.hasChildren() ? append(">") && append(kLineEnd) : append(" />") && append(kLineEnd);
@@ -99,6 +95,5 @@ bool XmlWriter::appendStartTag(const XmlElement& element, size_t level)
 
 bool XmlWriter::appendEndTag(const XmlElement& element, size_t level)
 {
-    return appendIndent(level) && append("</") && append(element.name()) && append(">")
-        && append(kLineEnd);
+    return appendIndent(level) && append("</") && append(element.name()) && append(">") && append(kLineEnd);
 }

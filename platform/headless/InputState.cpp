@@ -89,10 +89,7 @@ uint32_t doubleClickTime() { return state().doubleClickTime; }
 
 Size doubleClickSize() { return state().doubleClickSize; }
 
-NativeHandle systemCursor(SystemCursor shape)
-{
-    return cursorHandle(static_cast<size_t>(shape));
-}
+NativeHandle systemCursor(SystemCursor shape) { return cursorHandle(static_cast<size_t>(shape)); }
 
 void setCursor(NativeHandle cursor) { state().cursor = cursor; }
 

@@ -16,9 +16,11 @@ std::vector<MonitorArea>& state()
 int64_t distanceSquared(const Rect& monitor, Point point)
 {
     const int64_t dx = point.x < monitor.left() ? monitor.left() - point.x
-                       : point.x >= monitor.right() ? point.x - monitor.right() + 1 : 0;
+        : point.x >= monitor.right()            ? point.x - monitor.right() + 1
+                                                : 0;
     const int64_t dy = point.y < monitor.top() ? monitor.top() - point.y
-                       : point.y >= monitor.bottom() ? point.y - monitor.bottom() + 1 : 0;
+        : point.y >= monitor.bottom()          ? point.y - monitor.bottom() + 1
+                                               : 0;
     return dx * dx + dy * dy;
 }
 

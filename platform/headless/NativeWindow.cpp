@@ -124,17 +124,26 @@ intptr_t defaultProcessing(NativeWindow& window, uint32_t message, uintptr_t wPa
     switch (static_cast<WindowMessageId>(message)) {
     case WindowMessageId::SystemCommand:
         switch (static_cast<SystemCommand>(wParam & 0xFFF0)) {
-        case SystemCommand::Minimize: window.show(ShowCommand::Minimized); break;
-        case SystemCommand::Maximize: window.show(ShowCommand::Maximized); break;
-        case SystemCommand::Restore: window.show(ShowCommand::Restore); break;
-        case SystemCommand::Close: send(window.handle(), WindowMessageId::Close); break;
-        default: break;
+        case SystemCommand::Minimize:
+            window.show(ShowCommand::Minimized);
+            break;
+        case SystemCommand::Maximize:
+            window.show(ShowCommand::Maximized);
+            break;
+        case SystemCommand::Restore:
+            window.show(ShowCommand::Restore);
+            break;
+        case SystemCommand::Close:
+            send(window.handle(), WindowMessageId::Close);
+            break;
+        default:
+            break;
         }
         return 0;
     case WindowMessageId::SystemKeyDown:
         if (wParam == kVirtualKeyF4 && (lParam & kAltContextBit))
-            postMessage(window.handle(), messageNumber(WindowMessageId::SystemCommand),
-                        uintptr_t(SystemCommand::Close), 0);
+            postMessage(window.handle(), messageNumber(WindowMessageId::SystemCommand), uintptr_t(SystemCommand::Close),
+                        0);
         return 0;
     case WindowMessageId::Close:
         window.destroy();
@@ -198,8 +207,9 @@ bool NativeWindow::create(const NativeWindowOptions& options)
 {
     State& state = *m_state;
     Desktop& d = desktop();
-    if (state.handle || std::find(d.registeredClasses.begin(), d.registeredClasses.end(), options.className) !=
-                            d.registeredClasses.end())
+    if (state.handle
+        || std::find(d.registeredClasses.begin(), d.registeredClasses.end(), options.className)
+            != d.registeredClasses.end())
         return false;
     state.className = options.className;
     d.registeredClasses.push_back(state.className);
@@ -288,7 +298,8 @@ void NativeWindow::setTopMost(bool on, bool)
 {
     if (!m_state->handle)
         return;
-    m_state->exStyle = on ? m_state->exStyle | WindowExStyleTopMost : m_state->exStyle & ~uint32_t(WindowExStyleTopMost);
+    m_state->exStyle =
+        on ? m_state->exStyle | WindowExStyleTopMost : m_state->exStyle & ~uint32_t(WindowExStyleTopMost);
 }
 
 void NativeWindow::show(ShowCommand command)
@@ -526,8 +537,8 @@ std::optional<WindowMessage> NativeWindow::peekKeyboardMessage(bool remove)
 {
     auto& queue = headless::windowSystem().queue;
     for (auto it = queue.begin(); it != queue.end(); ++it) {
-        if (it->window != m_state->handle || it->message < messageNumber(WindowMessageId::KeyDown) ||
-            it->message > 0x0109)
+        if (it->window != m_state->handle || it->message < messageNumber(WindowMessageId::KeyDown)
+            || it->message > 0x0109)
             continue;
         WindowMessage record;
         record.message = it->message;

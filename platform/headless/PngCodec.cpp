@@ -173,9 +173,9 @@ std::optional<PngImage> decodePng(const uint8_t* data, size_t size, uint64_t max
             } else if (colorType == Gray && length >= 2) {
                 transparentKey = std::array<uint16_t, 3>{uint16_t(body[0] << 8 | body[1]), 0, 0};
             } else if (colorType == Rgb && length >= 6) {
-                transparentKey = std::array<uint16_t, 3>{uint16_t(body[0] << 8 | body[1]),
-                                                         uint16_t(body[2] << 8 | body[3]),
-                                                         uint16_t(body[4] << 8 | body[5])};
+                transparentKey =
+                    std::array<uint16_t, 3>{uint16_t(body[0] << 8 | body[1]), uint16_t(body[2] << 8 | body[3]),
+                                            uint16_t(body[4] << 8 | body[5])};
             }
         } else if (type == "IDAT") {
             compressed.insert(compressed.end(), body, body + length);
@@ -214,8 +214,8 @@ std::optional<PngImage> decodePng(const uint8_t* data, size_t size, uint64_t max
                 const uint8_t a = colorType == GrayAlpha ? sample(row, x * channels + 1, depth, true) : 255;
                 argb = uint32_t(a) << 24 | uint32_t(g) << 16 | uint32_t(g) << 8 | g;
                 if (transparentKey) {
-                    const uint16_t raw16 = depth == 16 ? uint16_t(row[x * 2] << 8 | row[x * 2 + 1])
-                                                       : sample(row, x, depth, false);
+                    const uint16_t raw16 =
+                        depth == 16 ? uint16_t(row[x * 2] << 8 | row[x * 2 + 1]) : sample(row, x, depth, false);
                     if (raw16 == (*transparentKey)[0])
                         argb &= 0x00FFFFFFu;
                 }
@@ -224,8 +224,8 @@ std::optional<PngImage> decodePng(const uint8_t* data, size_t size, uint64_t max
             default: {
                 const uint8_t a = colorType == Rgba ? sample(row, x * channels + 3, depth, true) : 255;
                 argb = uint32_t(a) << 24 | uint32_t(sample(row, x * channels, depth, true)) << 16
-                       | uint32_t(sample(row, x * channels + 1, depth, true)) << 8
-                       | sample(row, x * channels + 2, depth, true);
+                    | uint32_t(sample(row, x * channels + 1, depth, true)) << 8
+                    | sample(row, x * channels + 2, depth, true);
                 if (transparentKey && colorType == Rgb) {
                     bool match = true;
                     for (size_t c = 0; c < 3; ++c) {

@@ -236,7 +236,7 @@ private:
     uint8_t* at(int32_t x, int32_t y) const
     {
         return m_rows.bits + static_cast<ptrdiff_t>(y) * m_rows.stride
-               + static_cast<ptrdiff_t>(x) * (m_rows.bitsPerPixel / 8);
+            + static_cast<ptrdiff_t>(x) * (m_rows.bitsPerPixel / 8);
     }
     void put(int32_t x, int32_t y, uint32_t color) const
     {

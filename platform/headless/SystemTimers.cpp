@@ -55,8 +55,8 @@ uintptr_t startSystemTimer(uint32_t intervalMs, TimerCallback callback)
     FakeTimers& timers = state();
     const uint64_t interval = intervalMs == 0 ? 1 : intervalMs;
     const uintptr_t id = timers.nextId++;
-    timers.timers.push_back({id, interval, timers.now + interval,
-                             std::make_shared<TimerCallback>(std::move(callback))});
+    timers.timers.push_back(
+        {id, interval, timers.now + interval, std::make_shared<TimerCallback>(std::move(callback))});
     return id;
 }
 

@@ -22,10 +22,7 @@ namespace platform {
 
 namespace {
 
-COLORREF rgbOf(uint32_t color)
-{
-    return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
-}
+COLORREF rgbOf(uint32_t color) { return RGB((color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF); }
 
 bool visible(uint32_t color) { return (color >> 24) != 0; }
 
@@ -212,10 +209,7 @@ public:
         GetViewportExtEx(m_dc.get(), &s);
         return {s.cx, s.cy};
     }
-    void setViewportExtent(Size extent) override
-    {
-        SetViewportExtEx(m_dc.get(), extent.width, extent.height, nullptr);
-    }
+    void setViewportExtent(Size extent) override { SetViewportExtEx(m_dc.get(), extent.width, extent.height, nullptr); }
 
     void updateState(const PaintState& state) override
     {
@@ -255,8 +249,7 @@ public:
     void drawImage(const Rect& target, const ImageSource& image, const Rect& source, ImageScaling scaling) override
     {
         // Opaque pixels at their own size are a plain block copy.
-        if (!image.hasAlpha && target.size() == source.size() && image.nativeBitmap
-            && blockCopy(target, image, source))
+        if (!image.hasAlpha && target.size() == source.size() && image.nativeBitmap && blockCopy(target, image, source))
             return;
         GdiFlush();
         Imaging imaging(m_dc.get(), m_state.transform, image.hasAlpha, scaling);
@@ -370,11 +363,12 @@ private:
             graphics.adopt(created);
             Gdiplus::GpGraphics* g = graphics.get();
             win32::gp::GdipSetPageUnit(g, Gdiplus::UnitPixel);
-            win32::gp::GdipSetInterpolationMode(g, scaling == ImageScaling::Smooth
-                                                       ? Gdiplus::InterpolationModeDefault
-                                                       : Gdiplus::InterpolationModeNearestNeighbor);
-            win32::gp::GdipSetCompositingMode(g, blend ? Gdiplus::CompositingModeSourceOver
-                                                       : Gdiplus::CompositingModeSourceCopy);
+            win32::gp::GdipSetInterpolationMode(g,
+                                                scaling == ImageScaling::Smooth
+                                                    ? Gdiplus::InterpolationModeDefault
+                                                    : Gdiplus::InterpolationModeNearestNeighbor);
+            win32::gp::GdipSetCompositingMode(
+                g, blend ? Gdiplus::CompositingModeSourceOver : Gdiplus::CompositingModeSourceCopy);
             win32::gp::GdipSetPixelOffsetMode(g, Gdiplus::PixelOffsetModeHalf);
             win32::gp::GdipSetSmoothingMode(g, Gdiplus::SmoothingModeHighSpeed);
             if (!transform.isIdentity()) {
@@ -397,9 +391,9 @@ private:
         const win32::SelectionGuard selected(sourceDc.get(), static_cast<HBITMAP>(image.nativeBitmap));
         if (!selected.ok())
             return false; // in use by another context: let GDI+ read the rows
-        return BitBlt(m_dc.get(), target.x, target.y, target.width, target.height, sourceDc.get(), source.x,
-                      source.y, SRCCOPY)
-               != FALSE;
+        return BitBlt(m_dc.get(), target.x, target.y, target.width, target.height, sourceDc.get(), source.x, source.y,
+                      SRCCOPY)
+            != FALSE;
     }
 
     void updatePen(const PenDescription& pen)

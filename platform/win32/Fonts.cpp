@@ -17,13 +17,11 @@ UniqueFont createFont(const FontDescription& font)
     String family = font.family;
     if (family.size() >= LF_FACESIZE)
         family.resize(LF_FACESIZE - 1);
-    return UniqueFont(CreateFontW(fontPixelHeight(font.size), 0, 0, 0,
-                                  (font.style & FontStyle::Bold) ? FW_BOLD : FW_DONTCARE,
-                                  (font.style & FontStyle::Italic) ? TRUE : FALSE,
-                                  (font.style & FontStyle::Underline) ? TRUE : FALSE,
-                                  (font.style & FontStyle::Strikeout) ? TRUE : FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_NATURAL_QUALITY, DEFAULT_PITCH,
-                                  wide(family)));
+    return UniqueFont(
+        CreateFontW(fontPixelHeight(font.size), 0, 0, 0, (font.style & FontStyle::Bold) ? FW_BOLD : FW_DONTCARE,
+                    (font.style & FontStyle::Italic) ? TRUE : FALSE, (font.style & FontStyle::Underline) ? TRUE : FALSE,
+                    (font.style & FontStyle::Strikeout) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, CLEARTYPE_NATURAL_QUALITY, DEFAULT_PITCH, wide(family)));
 }
 
 FontMetrics metricsOf(HDC dc)

@@ -79,8 +79,7 @@ inline GpImagePtr wrapRows(const PixelRows& rows, bool hasAlpha, bool premultipl
         format = !hasAlpha ? PixelFormat32bppRGB : premultiplied ? PixelFormat32bppPARGB : PixelFormat32bppARGB;
     Gdiplus::GpBitmap* bitmap = nullptr;
     GpImagePtr result;
-    if (gp::GdipCreateBitmapFromScan0(rows.width, rows.height, rows.stride, format, rows.bits, &bitmap)
-        == Gdiplus::Ok)
+    if (gp::GdipCreateBitmapFromScan0(rows.width, rows.height, rows.stride, format, rows.bits, &bitmap) == Gdiplus::Ok)
         result.adopt(bitmap);
     return result;
 }

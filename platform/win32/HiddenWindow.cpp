@@ -34,8 +34,8 @@ HiddenWindow::HiddenWindow(String className) : m_className(std::move(className))
     windowClass.lpszClassName = wide(m_className);
     RegisterClassExW(&windowClass);
 
-    const HWND window = CreateWindowExW(0, wide(m_className), L"", WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                        -10000, -10000, 0, 0, nullptr, nullptr, instance, nullptr);
+    const HWND window = CreateWindowExW(0, wide(m_className), L"", WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, -10000,
+                                        -10000, 0, 0, nullptr, nullptr, instance, nullptr);
     if (window)
         SetPropW(window, kOwnerProperty, HANDLE(this));
     m_handle = window;

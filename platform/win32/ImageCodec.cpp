@@ -97,8 +97,7 @@ bool copyPixels(Gdiplus::GpImage* image, const PixelAllocator& allocate)
 
     const Gdiplus::GpRect area(0, 0, static_cast<INT>(width), static_cast<INT>(height));
     Gdiplus::BitmapData locked{};
-    if (gp::GdipBitmapLockBits(bitmap, &area, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &locked)
-        != Gdiplus::Ok)
+    if (gp::GdipBitmapLockBits(bitmap, &area, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &locked) != Gdiplus::Ok)
         return false;
     const auto* source = static_cast<const uint8_t*>(locked.Scan0);
     for (UINT y = 0; y < height; ++y)
@@ -202,8 +201,8 @@ win32::GpImagePtr indexedCopy(const PixelRows& rows, PixelLayout layout, std::ve
                 index = kCubeTransparentIndex;
             } else {
                 const auto level = [](uint32_t v) { return (v * 5 + 127) / 255; };
-                index = static_cast<uint8_t>(level((c >> 16) & 0xFF) * 36 + level((c >> 8) & 0xFF) * 6
-                                             + level(c & 0xFF));
+                index =
+                    static_cast<uint8_t>(level((c >> 16) & 0xFF) * 36 + level((c >> 8) & 0xFF) * 6 + level(c & 0xFF));
             }
             indices[static_cast<size_t>(y) * stride + x] = index;
             if (c == 0)
@@ -305,8 +304,8 @@ bool decodeImage(const uint8_t* data, size_t size, const PixelAllocator& allocat
     if (!data || size == 0)
         return false;
     // The library allocates the declared size as it opens the image.
-    if (const auto declared = declaredImageSize(data, size); declared && !isImageSizeAllowed(declared->width,
-                                                                                               declared->height))
+    if (const auto declared = declaredImageSize(data, size);
+        declared && !isImageSizeAllowed(declared->width, declared->height))
         return false;
     const ImagingSession session;
     if (!session.isActive())
@@ -337,10 +336,9 @@ bool encodeImageFile(StringView path, ImageFileType type, const PixelRows& rows,
     // The indexed copy's buffers must outlive the bitmap over them.
     std::vector<uint8_t> indices, palette;
     std::optional<uint8_t> transparentIndex;
-    const win32::GpImagePtr bitmap =
-        type == ImageFileType::Gif
-            ? indexedCopy(rows, layout, indices, palette, transparentIndex)
-            : win32::wrapRows(rows, layout != PixelLayout::Rgb24, layout == PixelLayout::PremultipliedArgb32);
+    const win32::GpImagePtr bitmap = type == ImageFileType::Gif
+        ? indexedCopy(rows, layout, indices, palette, transparentIndex)
+        : win32::wrapRows(rows, layout != PixelLayout::Rgb24, layout == PixelLayout::PremultipliedArgb32);
     if (!bitmap)
         return false;
 

@@ -35,7 +35,8 @@ String fromAnsi(const Bytes& bytes)
 {
     if (bytes.empty())
         return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(bytes.data()), int(bytes.size()), nullptr, 0);
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(bytes.data()), int(bytes.size()), nullptr, 0);
     String out(size_t(length), u'\0');
     MultiByteToWideChar(CP_ACP, 0, reinterpret_cast<const char*>(bytes.data()), int(bytes.size()),
                         reinterpret_cast<wchar_t*>(out.data()), length);

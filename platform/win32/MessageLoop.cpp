@@ -53,7 +53,6 @@ namespace platform {
 void discardPendingQuit()
 {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
 }
 } // namespace platform

@@ -60,8 +60,9 @@ Rect largestMonitorWorkArea()
     const MonitorArea* best = nullptr;
     const std::vector<MonitorArea> monitors = monitorAreas();
     for (const MonitorArea& monitor : monitors)
-        if (!best || int64_t(monitor.bounds.width) * monitor.bounds.height >
-                         int64_t(best->bounds.width) * best->bounds.height)
+        if (!best
+            || int64_t(monitor.bounds.width) * monitor.bounds.height
+                > int64_t(best->bounds.width) * best->bounds.height)
             best = &monitor;
     return best ? best->workArea : primaryWorkArea();
 }

@@ -89,8 +89,8 @@ LRESULT CALLBACK NativeWindow::Procedure::run(HWND window, UINT message, WPARAM 
     case WM_PAINT: {
         PAINTSTRUCT paint{};
         if (BeginPaint(window, &paint)) {
-            record.rect = Rect::fromEdges(paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
-                                          paint.rcPaint.bottom);
+            record.rect =
+                Rect::fromEdges(paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom);
             host->deliver(record);
             EndPaint(window, &paint);
         }
@@ -223,7 +223,8 @@ void NativeWindow::setClassDropShadow(bool on)
     if (!m_state->window)
         return;
     const ULONG_PTR classStyle = GetClassLongPtrW(m_state->window, GCL_STYLE);
-    SetClassLongPtrW(m_state->window, GCL_STYLE, on ? classStyle | CS_DROPSHADOW : classStyle & ~ULONG_PTR(CS_DROPSHADOW));
+    SetClassLongPtrW(m_state->window, GCL_STYLE,
+                     on ? classStyle | CS_DROPSHADOW : classStyle & ~ULONG_PTR(CS_DROPSHADOW));
 }
 
 bool NativeWindow::classDropShadow() const
@@ -252,12 +253,24 @@ void NativeWindow::show(ShowCommand command)
         return;
     int native = SW_HIDE;
     switch (command) {
-    case ShowCommand::Hide: native = SW_HIDE; break;
-    case ShowCommand::Normal: native = SW_SHOWNORMAL; break;
-    case ShowCommand::NormalNoActivate: native = SW_SHOWNOACTIVATE; break;
-    case ShowCommand::Minimized: native = SW_SHOWMINIMIZED; break;
-    case ShowCommand::Maximized: native = SW_SHOWMAXIMIZED; break;
-    case ShowCommand::Restore: native = SW_RESTORE; break;
+    case ShowCommand::Hide:
+        native = SW_HIDE;
+        break;
+    case ShowCommand::Normal:
+        native = SW_SHOWNORMAL;
+        break;
+    case ShowCommand::NormalNoActivate:
+        native = SW_SHOWNOACTIVATE;
+        break;
+    case ShowCommand::Minimized:
+        native = SW_SHOWMINIMIZED;
+        break;
+    case ShowCommand::Maximized:
+        native = SW_SHOWMAXIMIZED;
+        break;
+    case ShowCommand::Restore:
+        native = SW_RESTORE;
+        break;
     }
     ShowWindow(m_state->window, native);
 }
@@ -365,8 +378,9 @@ void NativeWindow::setIcons(NativeIcon small, NativeIcon big)
 
 bool NativeWindow::hasIcons() const
 {
-    return m_state->window && (SendMessageW(m_state->window, WM_GETICON, ICON_SMALL, 0) ||
-                               SendMessageW(m_state->window, WM_GETICON, ICON_BIG, 0));
+    return m_state->window
+        && (SendMessageW(m_state->window, WM_GETICON, ICON_SMALL, 0)
+            || SendMessageW(m_state->window, WM_GETICON, ICON_BIG, 0));
 }
 
 bool NativeWindow::setLayeredAlpha(uint8_t alpha)
@@ -389,7 +403,8 @@ bool NativeWindow::updateLayered(const PixelSource& image)
     POINT origin{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     return UpdateLayeredWindow(m_state->window, screen.get(), &position, &size, memory.get(), &origin, 0, &blend,
-                               ULW_ALPHA) != 0;
+                               ULW_ALPHA)
+        != 0;
 }
 
 void NativeWindow::flash(int32_t count)
@@ -460,7 +475,8 @@ bool NativeWindow::present(const PixelSource& source, const Rect& rect)
     // The source row of a top-down section is still counted from the bottom.
     return SetDIBitsToDevice(state.windowDc.get(), area.x, area.y, DWORD(area.width), DWORD(area.height), area.x,
                              source.rows.height - area.bottom(), 0, UINT(source.rows.height), source.rows.bits, &info,
-                             DIB_RGB_COLORS) != 0;
+                             DIB_RGB_COLORS)
+        != 0;
 }
 
 std::optional<uint32_t> NativeWindow::presentedPixel(Point clientPosition) const
@@ -492,8 +508,8 @@ Size NativeWindow::queryMinimumTrackingSize()
 std::optional<WindowMessage> NativeWindow::peekKeyboardMessage(bool remove)
 {
     MSG msg{};
-    if (!m_state->window ||
-        !PeekMessageW(&msg, m_state->window, WM_KEYFIRST, WM_KEYLAST, remove ? PM_REMOVE : PM_NOREMOVE))
+    if (!m_state->window
+        || !PeekMessageW(&msg, m_state->window, WM_KEYFIRST, WM_KEYLAST, remove ? PM_REMOVE : PM_NOREMOVE))
         return std::nullopt;
     WindowMessage record;
     record.message = msg.message;

@@ -46,10 +46,11 @@ bool copyScreenArea(const Rect& rect, uint8_t* bits, int32_t stride)
         return GetDIBits(memory.get(), bitmap.get(), 0, rect.height, bits, &info, DIB_RGB_COLORS) == rect.height
             && copied;
     std::vector<uint8_t> rows(rowBytes * static_cast<size_t>(rect.height));
-    const bool converted = GetDIBits(memory.get(), bitmap.get(), 0, rect.height, rows.data(), &info, DIB_RGB_COLORS)
-        == rect.height;
+    const bool converted =
+        GetDIBits(memory.get(), bitmap.get(), 0, rect.height, rows.data(), &info, DIB_RGB_COLORS) == rect.height;
     for (int32_t y = 0; y < rect.height; ++y)
-        std::memcpy(bits + static_cast<ptrdiff_t>(y) * stride, rows.data() + static_cast<size_t>(y) * rowBytes, rowBytes);
+        std::memcpy(bits + static_cast<ptrdiff_t>(y) * stride, rows.data() + static_cast<size_t>(y) * rowBytes,
+                    rowBytes);
     return converted && copied;
 }
 

@@ -11,7 +11,13 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide characters are 
 namespace platform::win32 {
 
 inline const wchar_t* wide(const String& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-inline String fromWide(const wchar_t* text) { return text ? String(reinterpret_cast<const char16_t*>(text)) : String(); }
-inline String fromWide(const wchar_t* text, size_t length) { return String(reinterpret_cast<const char16_t*>(text), length); }
+inline String fromWide(const wchar_t* text)
+{
+    return text ? String(reinterpret_cast<const char16_t*>(text)) : String();
+}
+inline String fromWide(const wchar_t* text, size_t length)
+{
+    return String(reinterpret_cast<const char16_t*>(text), length);
+}
 
 } // namespace platform::win32

@@ -14,7 +14,11 @@ namespace {
 
 class RecordingEvent : public Event {
 public:
-    RecordingEvent(std::string name, int* destroyed = nullptr) : Event(1000), m_name(std::move(name)), m_destroyed(destroyed) {}
+    RecordingEvent(std::string name, int* destroyed = nullptr)
+        : Event(1000)
+        , m_name(std::move(name))
+        , m_destroyed(destroyed)
+    {}
     ~RecordingEvent() override
     {
         if (m_destroyed)
@@ -84,7 +88,8 @@ TEST_F(EventDispatcherTest, PostedEventsArriveInOrderBehindNativeMessagesAlready
     dispatcher.postEvent(&recorder, std::make_unique<RecordingEvent>("event 2"));
 
     EXPECT_EQ(application.run(), 0);
-    EXPECT_EQ(order, (std::vector<std::string>{"message 1", "event 1", "message 2", "event 2", "posted while handling"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"message 1", "event 1", "message 2", "event 2", "posted while handling"}));
     EXPECT_EQ(dispatcher.pendingEventCount(), 0u);
 }
 

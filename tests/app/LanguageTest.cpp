@@ -14,9 +14,9 @@ const std::string kDeclaration = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"u
 
 std::string languageFile(const std::string& groups, const std::string& language = "deutsch")
 {
-    return kDeclaration + "<translation language=\"" + language +
-           "\" language_en=\"german\" author=\"A\" date=\"2026-01-02\">\r\n<groups>\r\n" + groups +
-           "</groups>\r\n</translation>\r\n";
+    return kDeclaration + "<translation language=\"" + language
+        + "\" language_en=\"german\" author=\"A\" date=\"2026-01-02\">\r\n<groups>\r\n" + groups
+        + "</groups>\r\n</translation>\r\n";
 }
 
 const std::string kGroups = "<group name=\"MainWindow\">"
@@ -29,7 +29,8 @@ const std::string kGroups = "<group name=\"MainWindow\">"
                             "<group name=\"UserInterface\">"
                             "  <group name=\"UILineEdit\">"
                             "    <item context=\"Copy\" translation=\"Kopieren (Feld)\" />"
-                            "    <item context=\"Undo\" translation=\"R\xC3\xBC" "ckg\xC3\xA4ngig\" />"
+                            "    <item context=\"Undo\" translation=\"R\xC3\xBC"
+                            "ckg\xC3\xA4ngig\" />"
                             "  </group>"
                             "  <group name=\"\"><item context=\"Blank\" translation=\"Leer\" /></group>"
                             "</group>";

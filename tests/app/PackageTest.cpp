@@ -56,18 +56,18 @@ TEST(PackageFormat, WritesTheDocumentedLayout)
     ASSERT_EQ(bytes.size(), 20u + 48 + 4 + 52 + 2 + 3);
     const platform::Bytes header{'F', 'A', 0, 0, 7, 0, 0, 0, 9, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
     EXPECT_TRUE(std::equal(header.begin(), header.end(), bytes.begin()));
-    EXPECT_EQ(bytes[20], 4);          // folder name length in bytes
-    EXPECT_EQ(bytes[24], 0x88);       // 64-bit value, little-endian
-    EXPECT_EQ(bytes[32], 0xDD);       // 32-bit value
-    EXPECT_EQ(bytes[36], 0x5A);       // opaque block
+    EXPECT_EQ(bytes[20], 4);    // folder name length in bytes
+    EXPECT_EQ(bytes[24], 0x88); // 64-bit value, little-endian
+    EXPECT_EQ(bytes[32], 0xDD); // 32-bit value
+    EXPECT_EQ(bytes[36], 0x5A); // opaque block
     EXPECT_EQ(bytes[63], 0xA5);
-    EXPECT_EQ(bytes[64], 1);          // file count
-    EXPECT_EQ(bytes[68], 'a');        // UTF-16LE name
+    EXPECT_EQ(bytes[64], 1);   // file count
+    EXPECT_EQ(bytes[68], 'a'); // UTF-16LE name
     EXPECT_EQ(bytes[69], 0);
-    EXPECT_EQ(bytes[72], 2);          // file name length
-    EXPECT_EQ(bytes[116], 3);         // data size
+    EXPECT_EQ(bytes[72], 2);  // file name length
+    EXPECT_EQ(bytes[116], 3); // data size
     EXPECT_EQ(bytes[124], 'c');
-    EXPECT_EQ(bytes[126], 1);         // data
+    EXPECT_EQ(bytes[126], 1); // data
 
     const auto read = Package::parse(bytes);
     ASSERT_TRUE(read);
@@ -86,14 +86,14 @@ TEST(PackageFormat, HeaderAndCountFieldsAreChecked)
         uint32_t value;
         bool parses;
     } cases[] = {
-        {0, 0x00004166, false},                  // magic "fA"
-        {0, 0x00004246, false},                  // magic "FB"
-        {12, 0xFFFFFFFF, false},                 // negative folder count
-        {16, 0x80000000, false},                 // negative reserved field
-        {12, 0, true},                           // no folders: an empty package
-        {12, 0x7FFFFFFF, false},                 // more folders than the file holds
-        {kFolderFileCount, 0x7FFFFFFF, false},   // more files than the file holds
-        {kFileNameLength, 0xFFFFFFFF, false},    // a name beyond the file
+        {0, 0x00004166, false},                // magic "fA"
+        {0, 0x00004246, false},                // magic "FB"
+        {12, 0xFFFFFFFF, false},               // negative folder count
+        {16, 0x80000000, false},               // negative reserved field
+        {12, 0, true},                         // no folders: an empty package
+        {12, 0x7FFFFFFF, false},               // more folders than the file holds
+        {kFolderFileCount, 0x7FFFFFFF, false}, // more files than the file holds
+        {kFileNameLength, 0xFFFFFFFF, false},  // a name beyond the file
     };
     for (const auto& c : cases) {
         platform::Bytes changed = bytes;
@@ -111,9 +111,9 @@ TEST(PackageFormat, FileCountZeroOrNegativeGivesNoFiles)
 {
     for (const uint32_t count : {0u, 0xFFFFFFFFu, 0x80000000u}) {
         platform::Bytes bytes = samplePackage();
-        putU32(bytes, 12, 1);                 // only the first folder
+        putU32(bytes, 12, 1); // only the first folder
         putU32(bytes, kFolderFileCount, count);
-        bytes.resize(kFileRecord);             // its files are gone too
+        bytes.resize(kFileRecord); // its files are gone too
         const auto package = Package::parse(bytes);
         ASSERT_TRUE(package) << count;
         ASSERT_EQ(package->folders().size(), 1u);

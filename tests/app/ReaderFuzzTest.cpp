@@ -35,7 +35,8 @@ const std::string kLanguage = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-
                               "      <!-- a comment -->\r\n"
                               "    </group>\r\n"
                               "    <group name=\"UserInterface\"><group name='UILineEdit'>\r\n"
-                              "      <item context='Undo' translation='R\xC3\xBC" "ckg\xC3\xA4ngig'/>\r\n"
+                              "      <item context='Undo' translation='R\xC3\xBC"
+                              "ckg\xC3\xA4ngig'/>\r\n"
                               "    </group></group>\r\n"
                               "  </groups>\r\n"
                               "</translation>\r\n";

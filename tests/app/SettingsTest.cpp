@@ -157,11 +157,13 @@ TEST_F(SettingsFile, DamagedOrMismatchedFilesAreReplacedByTheDefaults)
         {"empty", ""},
         {"missing key", completeFile("")},
         {"extra key", completeFile(item("zoomFactor", "2") + item("extra", "1"))},
-        {"duplicated key", settingsXml("<group name=\"general\">" + kGeneralItems + item("zoomFactor", "2")
-                                       + item("language", "french") + "</group><group name=\"windows\">"
-                                       + kWindowItems.substr(0, kWindowItems.rfind("<item")) + "</group>")},
-        {"group renamed", settingsXml("<group name=\"General\">" + kGeneralItems + item("zoomFactor", "2")
-                                      + "</group><group name=\"windows\">" + kWindowItems + "</group>")},
+        {"duplicated key",
+         settingsXml("<group name=\"general\">" + kGeneralItems + item("zoomFactor", "2") + item("language", "french")
+                     + "</group><group name=\"windows\">" + kWindowItems.substr(0, kWindowItems.rfind("<item"))
+                     + "</group>")},
+        {"group renamed",
+         settingsXml("<group name=\"General\">" + kGeneralItems + item("zoomFactor", "2")
+                     + "</group><group name=\"windows\">" + kWindowItems + "</group>")},
         {"no declaration", completeFile().substr(completeFile().find('\n') + 1)},
         {"binary", binary},
         {"10 MB", huge},
@@ -232,8 +234,8 @@ TEST_F(SettingsFile, SaveOverAFolderReportsFailure)
 TEST_F(SettingsFile, SplitGroupsAreReadAndWrittenAsSeparateElements)
 {
     writeConfig(settingsXml("<group name=\"general\">" + kGeneralItems + "</group><group name=\"windows\">"
-                            + kWindowItems + "</group><!-- note --><group name=\"general\">"
-                            + item("zoomFactor", "0.5") + "<other/></group><stray/>"));
+                            + kWindowItems + "</group><!-- note --><group name=\"general\">" + item("zoomFactor", "0.5")
+                            + "<other/></group><stray/>"));
     auto settings = openValidated();
     EXPECT_EQ(settings->count(), 11u);
     EXPECT_EQ(settings->get(SettingsKeys::kZoomFactor).toDouble(), 0.5);
@@ -339,16 +341,16 @@ TEST_F(WindowGeometry, RestoreKeepsPlacesOnAMonitorAndCentresTheRest)
 TEST_F(WindowGeometry, PlaceOnAnotherMonitorMustFitItsWorkArea)
 {
     auto settings = openValidated();
-    platform::headless::setMonitorAreas({{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
-                                         {{1920, 0, 1280, 1024}, {1920, 0, 1280, 984}}});
+    platform::headless::setMonitorAreas(
+        {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{1920, 0, 1280, 1024}, {1920, 0, 1280, 984}}});
     const Rect centred{760, 385, 400, 270};
     const std::pair<Rect, Rect> cases[] = {
-        {{2500, 740, 400, 270}, centred},                // reaches under the second task bar
-        {{2800, 714, 400, 270}, {2800, 714, 400, 270}},  // flush with the second work area's corner
-        {{1520, 770, 400, 270}, {1520, 770, 400, 270}},  // flush with the primary work area's corner
+        {{2500, 740, 400, 270}, centred},               // reaches under the second task bar
+        {{2800, 714, 400, 270}, {2800, 714, 400, 270}}, // flush with the second work area's corner
+        {{1520, 770, 400, 270}, {1520, 770, 400, 270}}, // flush with the primary work area's corner
         {{1521, 770, 400, 270}, centred},
         {{1520, 771, 400, 270}, centred},
-        {{1800, 100, 400, 270}, centred},                // across both monitors
+        {{1800, 100, 400, 270}, centred}, // across both monitors
     };
     for (const auto& [saved, expected] : cases)
         EXPECT_EQ(restored(settings, saved), expected) << saved.x << "," << saved.y;

@@ -82,8 +82,7 @@ TEST(ShippedLanguages, EveryFileTranslatesEveryText)
             EXPECT_TRUE(items.insert({entry.context, entry.text}).second) << "twice: " << show(entry.text);
         }
         // The magnifier's hint is shown on two lines in every language.
-        EXPECT_NE(translator.translate(Texts::MainWindow::hint.text, Texts::MainWindow::hint.context, u"")
-                      .find(u'\n'),
+        EXPECT_NE(translator.translate(Texts::MainWindow::hint.text, Texts::MainWindow::hint.context, u"").find(u'\n'),
                   String::npos);
     }
 }

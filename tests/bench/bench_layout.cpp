@@ -35,8 +35,8 @@ struct Grid {
         for (int i = 0; i < kItems; ++i) {
             UILayout& placement = placements.emplace_back();
             const SizePolicy policy = i % 7 == 3 ? SizePolicy::Expanding
-                                      : i % 3 == 0 ? SizePolicy::Preferred
-                                                   : SizePolicy::Fixed;
+                : i % 3 == 0                     ? SizePolicy::Preferred
+                                                 : SizePolicy::Fixed;
             placement.setPolicy(policy, policy);
             if (i == 12)
                 placement.setSpan(1, 2);

@@ -161,7 +161,8 @@ TEST_F(PickerModelTest, PickReadsTheDisplayAndTransparentBlackMeansNothingPicked
     // Between the monitors the screen is black and on no monitor, so it
     // reads as all four bytes 0.
     platform::headless::setMonitors({{0, 0, 100, 100}, {200, 0, 100, 100}}, {0, 0, 100, 100});
-    platform::headless::setScreenPixels([](int32_t x, int32_t y) { return x >= 100 && x < 200 ? 0u : screenColour(x, y); });
+    platform::headless::setScreenPixels(
+        [](int32_t x, int32_t y) { return x >= 100 && x < 200 ? 0u : screenColour(x, y); });
     model.setFormatIndex(8);
     int notified = 0;
     model.setColorChangedHandler([&] { ++notified; });

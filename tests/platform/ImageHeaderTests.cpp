@@ -30,12 +30,12 @@ TEST(ImageHeader, DeclaredSizesAreReadFromEveryFormat)
     };
     const Case cases[] = {
         // PNG: the header chunk, big-endian (100000 x 100000).
-        {bytesOf({0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0, 1, 0x86, 0xA0, 0, 1,
-                  0x86, 0xA0}),
+        {bytesOf({0x89, 'P', 'N', 'G', 13, 10, 26,   10,   0, 0, 0,    13,
+                  'I',  'H', 'D', 'R', 0,  1,  0x86, 0xA0, 0, 1, 0x86, 0xA0}),
          ImageDimensions{100000, 100000}},
         // BMP with an info header, rows top-down (negative height).
-        {bytesOf({'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 0xA0, 0x86, 1, 0, 0x60, 0x79, 0xFE,
-                  0xFF}),
+        {bytesOf(
+             {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 0xA0, 0x86, 1, 0, 0x60, 0x79, 0xFE, 0xFF}),
          ImageDimensions{100000, 100000}},
         // BMP with the old core header: 16-bit sides.
         {bytesOf({'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0, 0x10, 0x27, 0x20, 0x4E}),
@@ -47,8 +47,8 @@ TEST(ImageHeader, DeclaredSizesAreReadFromEveryFormat)
         // JPEG whose scan starts before any frame header: unknown.
         {bytesOf({0xFF, 0xD8, 0xFF, 0xDA, 0, 2, 0xFF, 0xC0, 0, 11, 8, 0, 1, 0, 1}), std::nullopt},
         // TIFF, little-endian: width (SHORT) and length (LONG) tags.
-        {bytesOf({'I', 'I', 42, 0, 8, 0, 0, 0, 2, 0, 0, 1, 3, 0, 1, 0, 0, 0, 0x10, 0x27, 0, 0, 1, 1, 4, 0, 1, 0,
-                  0, 0, 0xA0, 0x86, 1, 0}),
+        {bytesOf({'I', 'I',  42,   0, 8, 0, 0, 0, 2, 0, 0, 1, 3, 0,    1,    0, 0,
+                  0,   0x10, 0x27, 0, 0, 1, 1, 4, 0, 1, 0, 0, 0, 0xA0, 0x86, 1, 0}),
          ImageDimensions{10000, 100000}},
         // TIFF, big-endian, whose directory lies past the end: unknown.
         {bytesOf({'M', 'M', 0, 42, 0x7F, 0, 0, 0, 0, 1}), std::nullopt},

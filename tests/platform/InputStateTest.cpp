@@ -10,11 +10,16 @@
 TEST(InputState, EverySystemCursorIsADistinctHandle)
 {
     constexpr platform::SystemCursor kShapes[] = {
-        platform::SystemCursor::Arrow,          platform::SystemCursor::Cross,
-        platform::SystemCursor::Wait,           platform::SystemCursor::TextBeam,
-        platform::SystemCursor::Hand,           platform::SystemCursor::SizeAll,
-        platform::SystemCursor::SizeHorizontal, platform::SystemCursor::SizeVertical,
-        platform::SystemCursor::SizeDiagonalDown, platform::SystemCursor::SizeDiagonalUp,
+        platform::SystemCursor::Arrow,
+        platform::SystemCursor::Cross,
+        platform::SystemCursor::Wait,
+        platform::SystemCursor::TextBeam,
+        platform::SystemCursor::Hand,
+        platform::SystemCursor::SizeAll,
+        platform::SystemCursor::SizeHorizontal,
+        platform::SystemCursor::SizeVertical,
+        platform::SystemCursor::SizeDiagonalDown,
+        platform::SystemCursor::SizeDiagonalUp,
         platform::SystemCursor::No,
     };
     std::set<NativeHandle> handles;

@@ -11,8 +11,8 @@ namespace {
 
 int pakbuild(const String& source, const String& output)
 {
-    const std::string command = std::string("\"") + PAKBUILD_PATH + "\" \"" + toUtf8(source) + "\" \"" +
-                                toUtf8(output) + "\" 2>/dev/null";
+    const std::string command =
+        std::string("\"") + PAKBUILD_PATH + "\" \"" + toUtf8(source) + "\" \"" + toUtf8(output) + "\" 2>/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

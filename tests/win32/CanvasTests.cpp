@@ -25,8 +25,8 @@ Rect inkedArea(const UIImage& image)
 
 TEST(Canvas, EveryPenStyleDraws)
 {
-    for (PenStyle style : {PenStyle::Solid, PenStyle::Dash, PenStyle::Alternate, PenStyle::DashDot,
-                           PenStyle::DashDotDot}) {
+    for (PenStyle style :
+         {PenStyle::Solid, PenStyle::Dash, PenStyle::Alternate, PenStyle::DashDot, PenStyle::DashDotDot}) {
         UIImage image(40, 3, false);
         {
             UICanvas canvas(image);
@@ -119,8 +119,8 @@ TEST(Canvas, EverythingLandsWhereTheTransformPutsIt)
         float scale, dx, dy;
     };
     for (const Transform t : {Transform{1.0f, 3.0f, 2.0f}, Transform{2.0f, 1.0f, 3.0f}}) {
-        for (const Kind kind : {Kind::Copy, Kind::AlphaImage, Kind::ScaledImage, Kind::Tiles, Kind::Fill,
-                                Kind::Ellipse, Kind::Clip, Kind::Text}) {
+        for (const Kind kind : {Kind::Copy, Kind::AlphaImage, Kind::ScaledImage, Kind::Tiles, Kind::Fill, Kind::Ellipse,
+                                Kind::Clip, Kind::Text}) {
             UIImage target(40, 40, false);
             Rect logical{2, 2, 4, 4};
             {
@@ -158,10 +158,9 @@ TEST(Canvas, EverythingLandsWhereTheTransformPutsIt)
                     break;
                 }
             }
-            const Rect device{static_cast<int32_t>(logical.x * t.scale + t.dx),
-                              static_cast<int32_t>(logical.y * t.scale + t.dy),
-                              static_cast<int32_t>(logical.width * t.scale),
-                              static_cast<int32_t>(logical.height * t.scale)};
+            const Rect device{
+                static_cast<int32_t>(logical.x * t.scale + t.dx), static_cast<int32_t>(logical.y * t.scale + t.dy),
+                static_cast<int32_t>(logical.width * t.scale), static_cast<int32_t>(logical.height * t.scale)};
             const Rect inked = inkedArea(target);
             const auto label = ::testing::Message() << "kind " << static_cast<int>(kind) << ", scale " << t.scale;
             if (kind == Kind::Ellipse) {
@@ -169,8 +168,8 @@ TEST(Canvas, EverythingLandsWhereTheTransformPutsIt)
                 const int32_t pen = static_cast<int32_t>(t.scale) / 2;
                 const Rect outer{device.x - pen, device.y - pen, device.width + 2 * pen, device.height + 2 * pen};
                 EXPECT_TRUE(outer.contains(inked)) << label;
-                EXPECT_TRUE(inked.contains({outer.x + 2 * pen, outer.y + 2 * pen, device.width - 2 * pen,
-                                            device.height - 2 * pen}))
+                EXPECT_TRUE(inked.contains(
+                    {outer.x + 2 * pen, outer.y + 2 * pen, device.width - 2 * pen, device.height - 2 * pen}))
                     << label;
             } else if (kind == Kind::Text) {
                 EXPECT_FALSE(inked.isEmpty()) << label;

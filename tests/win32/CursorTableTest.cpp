@@ -30,8 +30,8 @@ TEST(CursorTable, ShippedCursorsCarryTheirHotSpots)
         ASSERT_NE(cursor, arrow); // "empty" too is a cursor of its own
         const std::optional<Point> hotspot = platform::cursorHotspot(cursor);
         ASSERT_TRUE(hotspot);
-        EXPECT_EQ(*hotspot, (Point{parseInteger(element.attribute(u"hotspotX")),
-                                   parseInteger(element.attribute(u"hotspotY"))}));
+        EXPECT_EQ(*hotspot,
+                  (Point{parseInteger(element.attribute(u"hotspotX")), parseInteger(element.attribute(u"hotspotY"))}));
         ++checked;
     }
     EXPECT_GT(checked, 0);

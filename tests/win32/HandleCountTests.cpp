@@ -45,8 +45,9 @@ TEST(HandleCounts, TenThousandDrawingOperationsLeakNothing)
     UIImage opaque(8, 8, false);
     opaque.fill(0xFF336699u);
     const platform::Bytes pix = sprite.toPix();
-    const UIFont fonts[] = {UIFont::defaultFont(), UIFont(u"tahoma", 9.0f, platform::FontStyle::Bold),
-                            UIFont(u"courier new", 14.0f, platform::FontStyle::Italic | platform::FontStyle::Underline)};
+    const UIFont fonts[] = {
+        UIFont::defaultFont(), UIFont(u"tahoma", 9.0f, platform::FontStyle::Bold),
+        UIFont(u"courier new", 14.0f, platform::FontStyle::Italic | platform::FontStyle::Underline)};
 
     const auto run = [&](int total) {
         int operations = 0;
@@ -72,7 +73,8 @@ TEST(HandleCounts, TenThousandDrawingOperationsLeakNothing)
                     canvas.drawText({0, 0, 20, 12}, u"Tintscope", Alignment::Center, ElideMode::Middle);
                     break;
                 case 4:
-                    canvas.drawImage({0, 0, 16, 16}, sprite, {}, step % 2 ? ImageScaling::Smooth : ImageScaling::Nearest);
+                    canvas.drawImage({0, 0, 16, 16}, sprite, {},
+                                     step % 2 ? ImageScaling::Smooth : ImageScaling::Nearest);
                     break;
                 case 5:
                     canvas.drawImage(Point{3, 3}, opaque);

@@ -59,8 +59,8 @@ platform::Bytes palettePng()
     pngChunk(png, "PLTE", {0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF});
     pngChunk(png, "tRNS", {0xFF, 0x80, 0x00});
     const platform::Bytes raw = {0, 0, 1, 0, 2, 0};
-    platform::Bytes zlib = {0x78, 0x01, 0x01, static_cast<uint8_t>(raw.size()), 0,
-                            static_cast<uint8_t>(~raw.size()), 0xFF};
+    platform::Bytes zlib = {0x78, 0x01, 0x01, static_cast<uint8_t>(raw.size()), 0, static_cast<uint8_t>(~raw.size()),
+                            0xFF};
     zlib.insert(zlib.end(), raw.begin(), raw.end());
     uint32_t a = 1, b = 0;
     for (uint8_t byte : raw) {
@@ -121,10 +121,7 @@ uint64_t peakCommittedBytes()
     return counters.PeakPagefileUsage;
 }
 
-String tempPath(const char* name)
-{
-    return (fs::temp_directory_path() / name).u16string();
-}
+String tempPath(const char* name) { return (fs::temp_directory_path() / name).u16string(); }
 
 // A picture with structure in every channel, so lossy encodings differ.
 UIImage testPattern(int32_t size, bool alpha)
@@ -132,9 +129,10 @@ UIImage testPattern(int32_t size, bool alpha)
     UIImage image(size, size, alpha);
     for (int32_t y = 0; y < size; ++y)
         for (int32_t x = 0; x < size; ++x)
-            image.setPixel(x, y, (alpha ? 0xFF000000u : 0u) | static_cast<uint32_t>((x * 37 + y * 11) & 0xFF) << 16
-                                     | static_cast<uint32_t>((x * x + y * 3) & 0xFF) << 8
-                                     | static_cast<uint32_t>((y * 53 ^ x * 7) & 0xFF));
+            image.setPixel(x, y,
+                           (alpha ? 0xFF000000u : 0u) | static_cast<uint32_t>((x * 37 + y * 11) & 0xFF) << 16
+                               | static_cast<uint32_t>((x * x + y * 3) & 0xFF) << 8
+                               | static_cast<uint32_t>((y * 53 ^ x * 7) & 0xFF));
     return image;
 }
 
@@ -382,8 +380,8 @@ TEST_F(ImageCodec, SaveTypeWinsOverTheExtension)
 {
     const UIImage image = testPattern(8, true);
     const std::pair<const char16_t*, std::string> cases[] = {
-        {u"bmp", "BM"},   {u"jpeg", "\xFF\xD8"}, {u"jpg", "\xFF\xD8"},        {u"gif", "GIF8"},
-        {u"tiff", "II*"}, {u"png", "\x89PNG"},  {u"pix", {"\x09\x03\0\0", 4}},
+        {u"bmp", "BM"},   {u"jpeg", "\xFF\xD8"}, {u"jpg", "\xFF\xD8"},          {u"gif", "GIF8"},
+        {u"tiff", "II*"}, {u"png", "\x89PNG"},   {u"pix", {"\x09\x03\0\0", 4}},
     };
     for (const auto& [type, signature] : cases) {
         const String path = tempPath("tintscope-typed.png");

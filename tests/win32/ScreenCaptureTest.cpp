@@ -47,9 +47,9 @@ public:
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"TintscopeCaptureTestWindow";
         RegisterClassW(&windowClass);
-        m_window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE,
-                                   kWindowRect.x, kWindowRect.y, kWindowRect.width, kWindowRect.height, nullptr,
-                                   nullptr, windowClass.hInstance, nullptr);
+        m_window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, windowClass.lpszClassName, L"",
+                                   WS_POPUP | WS_VISIBLE, kWindowRect.x, kWindowRect.y, kWindowRect.width,
+                                   kWindowRect.height, nullptr, nullptr, windowClass.hInstance, nullptr);
     }
     ~QuadrantWindow() { DestroyWindow(m_window); }
 
@@ -159,7 +159,6 @@ TEST(ScreenCapture, DragOutReleaseAndPressPicksTheColourThatWasUnderThePointer)
     press.position = {20, 15};
     controller.mousePress(press);
     EXPECT_EQ(model.color().value(), kQuadrants[2]);
-
 }
 
 TEST(ScreenCapture, RepeatedLiveCapturesLeaveNoHandleBehind)

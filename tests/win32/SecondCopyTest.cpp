@@ -28,10 +28,7 @@ public:
     }
 };
 
-String programPath()
-{
-    return platform::joinPath(platform::folderOf(platform::executablePath()), u"tintscope.exe");
-}
+String programPath() { return platform::joinPath(platform::folderOf(platform::executablePath()), u"tintscope.exe"); }
 
 // Starts the program and pumps our messages until it ends (it waits for
 // our instance window to answer its request).
@@ -45,8 +42,8 @@ DWORD runProgramToEnd()
                         nullptr, &startup, &process))
         return 0xDEADBEEF;
     const DWORD deadline = GetTickCount() + 30000;
-    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0 &&
-           GetTickCount() < deadline) {
+    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0
+           && GetTickCount() < deadline) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&msg);

@@ -32,7 +32,10 @@ public:
     {
         SetWindowPos(m_window, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    void move(Point p) override { SetWindowPos(m_window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); }
+    void move(Point p) override
+    {
+        SetWindowPos(m_window, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
 private:
     HWND m_window = nullptr;

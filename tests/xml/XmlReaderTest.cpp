@@ -26,8 +26,9 @@ TEST(XmlReader, DeclarationAndComments)
 TEST(XmlReader, ElementsAttributesAndText)
 {
     XmlDocument doc;
-    ASSERT_TRUE(parses(doc, u"<groups>\r\n  <group name=\"general\" x='1'>hello &amp; <item name=\"a\" value='say \"hi\"'/>"
-                            u"</group>\r\n  <group name=\"second\" /></groups>"));
+    ASSERT_TRUE(parses(doc,
+                       u"<groups>\r\n  <group name=\"general\" x='1'>hello &amp; <item name=\"a\" value='say \"hi\"'/>"
+                       u"</group>\r\n  <group name=\"second\" /></groups>"));
     const XmlElement groups = doc.element(u"groups");
     ASSERT_TRUE(groups);
     ASSERT_EQ(groups.children().size(), 2u);

@@ -36,8 +36,10 @@ TEST(XmlWriter, HeaderLineTextDroppedAndUtf8)
     a.setAttribute(u"v", u"\u00e9&amp;<>");
     const auto bytes = doc.serialize(2);
     ASSERT_TRUE(bytes);
-    EXPECT_EQ(asText(*bytes), "\xEF\xBB\xBF" "header\r\n<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
-                              "<a v=\"\xC3\xA9&amp;<>\" />\r\n");
+    EXPECT_EQ(asText(*bytes),
+              "\xEF\xBB\xBF"
+              "header\r\n<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
+              "<a v=\"\xC3\xA9&amp;<>\" />\r\n");
     const auto empty = XmlDocument().serialize(4);
     ASSERT_TRUE(empty);
     EXPECT_EQ(asText(*empty), "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n");

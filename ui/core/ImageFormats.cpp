@@ -31,10 +31,8 @@ public:
 // the handler's own format, whatever the file's extension.
 class LibraryFormatHandler final : public ImageFormatHandler {
 public:
-    LibraryFormatHandler(String name, platform::ImageFileType type)
-        : ImageFormatHandler(std::move(name)), m_type(type)
-    {
-    }
+    LibraryFormatHandler(String name, platform::ImageFileType type) : ImageFormatHandler(std::move(name)), m_type(type)
+    {}
     UIImage load(StringView path) const override
     {
         UIImage image;

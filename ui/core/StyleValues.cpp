@@ -116,7 +116,7 @@ uint32_t parseColor(StringView text)
             return 0xFF000000u | component(parts[0]) << 16 | component(parts[1]) << 8 | component(parts[2]);
         if (parts.size() == 4)
             return component(parts[0]) << 24 | component(parts[1]) << 16 | component(parts[2]) << 8
-                   | component(parts[3]);
+                | component(parts[3]);
         return kTransparentColor;
     }
     if (whole.empty() || whole[0] < u'0' || whole[0] > u'9')

@@ -145,9 +145,9 @@ void UICanvas::fillRect(const Rect& rect, const UIBrush& brush)
     for (size_t i = 0; i < colors.size(); ++i) {
         setPen(colors[i], 1.0f, PenStyle::Solid);
         const auto offset = static_cast<int32_t>(i);
-        const platform::Line line =
-            vertical ? platform::Line{{area.x, area.y + offset}, {area.right() - 1, area.y + offset}}
-                     : platform::Line{{area.x + offset, area.y}, {area.x + offset, area.bottom() - 1}};
+        const platform::Line line = vertical
+            ? platform::Line{{area.x, area.y + offset}, {area.right() - 1, area.y + offset}}
+            : platform::Line{{area.x + offset, area.y}, {area.x + offset, area.bottom() - 1}};
         m_engine->drawLines(&line, 1);
     }
     setPen(saved.color, saved.width, saved.style);
@@ -235,11 +235,11 @@ void UICanvas::invertRect(const Rect& rect)
 platform::ImageSource UICanvas::sourceOf(const UIImage& image) const
 {
     // The engine only reads the source pixels.
-    return {{const_cast<uint8_t*>(image.constBits()), image.width(), image.height(), image.stride(),
-             image.bitsPerPixel()},
-            image.hasAlpha(),
-            image.premultiplied(),
-            image.nativeBitmap()};
+    return {
+        {const_cast<uint8_t*>(image.constBits()), image.width(), image.height(), image.stride(), image.bitsPerPixel()},
+        image.hasAlpha(),
+        image.premultiplied(),
+        image.nativeBitmap()};
 }
 
 void UICanvas::drawImage(const Rect& target, const UIImage& image, const Rect& source, ImageScaling scaling)

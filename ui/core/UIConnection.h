@@ -35,9 +35,9 @@ public:
     using Handler = std::function<void(UIEvent&)>;
 
     UIFunctionConnection(UISignalReceiver* receiver, Handler handler)
-        : m_receiver(receiver), m_handler(std::move(handler))
-    {
-    }
+        : m_receiver(receiver)
+        , m_handler(std::move(handler))
+    {}
     UISignalReceiver* receiver() const override { return m_receiver; }
     void invoke(UIEvent& event) override { m_handler(event); }
     std::unique_ptr<UIConnection> duplicate(UISignalReceiver* receiver) const override

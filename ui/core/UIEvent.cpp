@@ -29,8 +29,9 @@ bool isInputType(UIEventType type)
 } // namespace
 
 UIEvent::UIEvent(UIEventType type)
-    : Event(static_cast<int>(type)), m_accepted(type == UIEventType::Close), m_input(isInputType(type))
-{
-}
+    : Event(static_cast<int>(type))
+    , m_accepted(type == UIEventType::Close)
+    , m_input(isInputType(type))
+{}
 
 UIEndSessionEvent::UIEndSessionEvent() : UIEvent(static_cast<UIEventType>(0)) { setAccepted(true); }

@@ -67,8 +67,16 @@ public:
     bool isInput() const { return m_input; }
 
     // The payload class of this kind, for handlers that know the kind.
-    template <class T> T& as() { return static_cast<T&>(*this); }
-    template <class T> const T& as() const { return static_cast<const T&>(*this); }
+    template <class T>
+    T& as()
+    {
+        return static_cast<T&>(*this);
+    }
+    template <class T>
+    const T& as() const
+    {
+        return static_cast<const T&>(*this);
+    }
 
 private:
     bool m_accepted;
@@ -87,7 +95,11 @@ private:
 
 class UIPaintEvent : public UIEvent {
 public:
-    explicit UIPaintEvent(const Rect& rect, Point origin = {}) : UIEvent(UIEventType::Paint), m_rect(rect), m_origin(origin) {}
+    explicit UIPaintEvent(const Rect& rect, Point origin = {})
+        : UIEvent(UIEventType::Paint)
+        , m_rect(rect)
+        , m_origin(origin)
+    {}
     // The area to repaint, in widget coordinates.
     const Rect& rect() const { return m_rect; }
     Point origin() const { return m_origin; }
@@ -111,9 +123,10 @@ private:
 class UIMoveEvent : public UIEvent {
 public:
     UIMoveEvent(Point position, Point oldPosition)
-        : UIEvent(UIEventType::Move), m_position(position), m_oldPosition(oldPosition)
-    {
-    }
+        : UIEvent(UIEventType::Move)
+        , m_position(position)
+        , m_oldPosition(oldPosition)
+    {}
     Point position() const { return m_position; }
     Point oldPosition() const { return m_oldPosition; }
 
@@ -127,9 +140,12 @@ private:
 class UIMouseEvent : public UIEvent {
 public:
     UIMouseEvent(UIEventType type, uint32_t buttons, uint32_t button, Point position, uint32_t modifiers)
-        : UIEvent(type), m_buttons(buttons), m_button(button), m_position(position), m_modifiers(modifiers)
-    {
-    }
+        : UIEvent(type)
+        , m_buttons(buttons)
+        , m_button(button)
+        , m_position(position)
+        , m_modifiers(modifiers)
+    {}
     // The OR of platform::MouseButton bits held.
     uint32_t buttons() const { return m_buttons; }
     // The button that changed (0 for moves).
@@ -157,11 +173,13 @@ public:
     static constexpr int32_t kNotch = 120;
 
     UIWheelEvent(Point position, int32_t delta, bool horizontal, uint32_t modifiers)
-        : UIEvent(UIEventType::Wheel), m_position(position), m_delta(delta), m_modifiers(modifiers),
-          m_direction(horizontal ? (delta > 0 ? WheelDirection::HorizontalPositive : WheelDirection::HorizontalNegative)
+        : UIEvent(UIEventType::Wheel)
+        , m_position(position)
+        , m_delta(delta)
+        , m_modifiers(modifiers)
+        , m_direction(horizontal ? (delta > 0 ? WheelDirection::HorizontalPositive : WheelDirection::HorizontalNegative)
                                  : (delta > 0 ? WheelDirection::VerticalPositive : WheelDirection::VerticalNegative))
-    {
-    }
+    {}
     int32_t count() const { return 1; }
     Point position() const { return m_position; }
     int32_t delta() const { return m_delta; }
@@ -178,9 +196,10 @@ private:
 class UIContextMenuEvent : public UIEvent {
 public:
     UIContextMenuEvent(Point position, Point screenPosition)
-        : UIEvent(UIEventType::ContextMenu), m_position(position), m_screenPosition(screenPosition)
-    {
-    }
+        : UIEvent(UIEventType::ContextMenu)
+        , m_position(position)
+        , m_screenPosition(screenPosition)
+    {}
     Point position() const { return m_position; }
     Point screenPosition() const { return m_screenPosition; }
 
@@ -204,10 +223,13 @@ public:
 
     UIKeyEvent(UIEventType type, uint32_t key, uint32_t modifiers, String text = {}, NativeValues native = {},
                bool autoRepeat = false)
-        : UIEvent(type), m_key(key), m_modifiers(modifiers), m_text(std::move(text)), m_native(native),
-          m_autoRepeat(autoRepeat)
-    {
-    }
+        : UIEvent(type)
+        , m_key(key)
+        , m_modifiers(modifiers)
+        , m_text(std::move(text))
+        , m_native(native)
+        , m_autoRepeat(autoRepeat)
+    {}
     // The virtual-key code.
     uint32_t key() const { return m_key; }
     uint32_t modifiers() const { return m_modifiers; }
@@ -241,9 +263,12 @@ class UIMimeData;
 class UIDragEvent : public UIEvent {
 public:
     UIDragEvent(UIEventType type, const UIMimeData* data, uint32_t effect, uint32_t keyState, Point position)
-        : UIEvent(type), m_data(data), m_effect(effect), m_keyState(keyState), m_position(position)
-    {
-    }
+        : UIEvent(type)
+        , m_data(data)
+        , m_effect(effect)
+        , m_keyState(keyState)
+        , m_position(position)
+    {}
     const UIMimeData* mimeData() const { return m_data; }
     uint32_t proposedEffect() const { return m_effect; }
     uint32_t keyState() const { return m_keyState; }

@@ -5,9 +5,11 @@
 #include <utility>
 
 UIFont::UIFont(String family, float size, uint32_t style)
-    : m_family(std::move(family)), m_size(size), m_style(style), m_valid(true)
-{
-}
+    : m_family(std::move(family))
+    , m_size(size)
+    , m_style(style)
+    , m_valid(true)
+{}
 
 String UIFont::defaultFamilyFor(std::optional<platform::OsVersion> version, bool segoeUiInstalled)
 {
@@ -23,8 +25,7 @@ const UIFont& UIFont::defaultFont()
         // The installed families are only enumerated when the version alone
         // does not decide.
         const bool needsLookup = !version || version->major < 6;
-        return UIFont(defaultFamilyFor(version, needsLookup && platform::isFontFamilyInstalled(u"Segoe UI")),
-                      12.0f, 0);
+        return UIFont(defaultFamilyFor(version, needsLookup && platform::isFontFamilyInstalled(u"Segoe UI")), 12.0f, 0);
     }();
     return kFont;
 }

@@ -111,9 +111,14 @@ UIImage::UIImage(int32_t width, int32_t height, bool hasAlpha)
 UIImage::~UIImage() { release(); }
 
 UIImage::UIImage(const UIImage& other) noexcept
-    : m_block(other.m_block), m_width(other.m_width), m_height(other.m_height),
-      m_bitsPerPixel(other.m_bitsPerPixel), m_stride(other.m_stride), m_byteSize(other.m_byteSize),
-      m_hasAlpha(other.m_hasAlpha), m_premultiplied(other.m_premultiplied)
+    : m_block(other.m_block)
+    , m_width(other.m_width)
+    , m_height(other.m_height)
+    , m_bitsPerPixel(other.m_bitsPerPixel)
+    , m_stride(other.m_stride)
+    , m_byteSize(other.m_byteSize)
+    , m_hasAlpha(other.m_hasAlpha)
+    , m_premultiplied(other.m_premultiplied)
 {
     if (m_block)
         ++m_block->refCount;
@@ -129,9 +134,14 @@ UIImage& UIImage::operator=(const UIImage& other) noexcept
 }
 
 UIImage::UIImage(UIImage&& other) noexcept
-    : m_block(other.m_block), m_width(other.m_width), m_height(other.m_height),
-      m_bitsPerPixel(other.m_bitsPerPixel), m_stride(other.m_stride), m_byteSize(other.m_byteSize),
-      m_hasAlpha(other.m_hasAlpha), m_premultiplied(other.m_premultiplied)
+    : m_block(other.m_block)
+    , m_width(other.m_width)
+    , m_height(other.m_height)
+    , m_bitsPerPixel(other.m_bitsPerPixel)
+    , m_stride(other.m_stride)
+    , m_byteSize(other.m_byteSize)
+    , m_hasAlpha(other.m_hasAlpha)
+    , m_premultiplied(other.m_premultiplied)
 {
     other.m_block = nullptr;
     other.release();
@@ -512,8 +522,7 @@ bool UIImage::load(StringView path)
 bool UIImage::loadFromMemory(const uint8_t* data, size_t size)
 {
     UIImage decoded;
-    const bool ok = data && size > 0 && platform::decodeImage(data, size, allocatorInto(decoded))
-                    && !decoded.isEmpty();
+    const bool ok = data && size > 0 && platform::decodeImage(data, size, allocatorInto(decoded)) && !decoded.isEmpty();
     *this = ok ? std::move(decoded) : UIImage();
     return ok;
 }
@@ -528,9 +537,9 @@ bool UIImage::save(StringView path, platform::ImageFileType type) const
 {
     if (isEmpty())
         return false;
-    const platform::PixelLayout layout = !m_hasAlpha      ? platform::PixelLayout::Rgb24
-                                         : m_premultiplied ? platform::PixelLayout::PremultipliedArgb32
-                                                           : platform::PixelLayout::Argb32;
+    const platform::PixelLayout layout = !m_hasAlpha ? platform::PixelLayout::Rgb24
+        : m_premultiplied                            ? platform::PixelLayout::PremultipliedArgb32
+                                                     : platform::PixelLayout::Argb32;
     // The encoder only reads the rows.
     const platform::PixelRows rows{const_cast<uint8_t*>(constBits()), m_width, m_height, m_stride, m_bitsPerPixel};
     return platform::encodeImageFile(path, type, rows, layout);
@@ -630,8 +639,7 @@ platform::NativeIcon UIImage::toNativeIcon(bool isCursor, int32_t hotspotX, int3
     // first pixel of colour 0 with alpha 1 guarantees that without showing.
     std::vector<uint8_t> rows(static_cast<size_t>(m_width) * m_height * 4);
     for (int32_t y = 0; y < m_height; ++y)
-        convertRow(constScanLine(y), bytesPerPixel(), rows.data() + static_cast<size_t>(y) * m_width * 4, 4,
-                   m_width);
+        convertRow(constScanLine(y), bytesPerPixel(), rows.data() + static_cast<size_t>(y) * m_width * 4, 4, m_width);
     if (m_hasAlpha && m_premultiplied) {
         for (size_t i = 0; i < rows.size(); i += 4) {
             const uint32_t a = rows[i + 3];
@@ -647,6 +655,5 @@ platform::NativeIcon UIImage::toNativeIcon(bool isCursor, int32_t hotspotX, int3
         hotspotX = m_width / 2;
     if (hotspotY < 0)
         hotspotY = m_height / 2;
-    return platform::createNativeIcon({rows.data(), m_width, m_height, m_width * 4, 32}, isCursor, hotspotX,
-                                      hotspotY);
+    return platform::createNativeIcon({rows.data(), m_width, m_height, m_width * 4, 32}, isCursor, hotspotX, hotspotY);
 }

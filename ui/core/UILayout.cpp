@@ -359,12 +359,12 @@ Size UILayout::layoutSizeHint() const
 {
     if (m_items.empty())
         return {};
-    const int64_t width = linesTotal(lineSizes(m_items, m_hints, Direction::Horizontal, m_horizontalSpacing),
-                                     m_horizontalSpacing) +
-                          m_margins.left + m_margins.right;
+    const int64_t width =
+        linesTotal(lineSizes(m_items, m_hints, Direction::Horizontal, m_horizontalSpacing), m_horizontalSpacing)
+        + m_margins.left + m_margins.right;
     const int64_t height =
-        linesTotal(lineSizes(m_items, m_hints, Direction::Vertical, m_verticalSpacing), m_verticalSpacing) +
-        m_margins.top + m_margins.bottom;
+        linesTotal(lineSizes(m_items, m_hints, Direction::Vertical, m_verticalSpacing), m_verticalSpacing)
+        + m_margins.top + m_margins.bottom;
     return {toCoordinate(std::max<int64_t>(0, width)), toCoordinate(std::max<int64_t>(0, height))};
 }
 
@@ -377,8 +377,8 @@ std::vector<Rect> UILayout::arrange(Size ownerSize)
     std::vector<int64_t> heights = lineSizes(m_items, m_hints, Direction::Vertical, m_verticalSpacing);
     distribute(widths, int64_t{ownerSize.width} - m_margins.left - m_margins.right, m_horizontalSpacing,
                m_columnStretch, m_items, Direction::Horizontal);
-    distribute(heights, int64_t{ownerSize.height} - m_margins.top - m_margins.bottom, m_verticalSpacing,
-               m_rowStretch, m_items, Direction::Vertical);
+    distribute(heights, int64_t{ownerSize.height} - m_margins.top - m_margins.bottom, m_verticalSpacing, m_rowStretch,
+               m_items, Direction::Vertical);
     const std::vector<int64_t> xs = lineOffsets(widths, m_margins.left, m_horizontalSpacing);
     const std::vector<int64_t> ys = lineOffsets(heights, m_margins.top, m_verticalSpacing);
 

@@ -187,8 +187,8 @@ int32_t UIManager::countTopLevelWindows(uint32_t filter) const
         if ((filter & VisibleOnly) && !widget->isVisible())
             continue;
         const String& style = widget->styleName();
-        if (((filter & SkipMenus) && style == u"UIMenu") || ((filter & SkipToolTips) && style == u"UIToolTip") ||
-            ((filter & SkipBalloonTips) && style == u"UIBalloonTip"))
+        if (((filter & SkipMenus) && style == u"UIMenu") || ((filter & SkipToolTips) && style == u"UIToolTip")
+            || ((filter & SkipBalloonTips) && style == u"UIBalloonTip"))
             continue;
         ++count;
     }

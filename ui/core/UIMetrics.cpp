@@ -7,9 +7,9 @@
 namespace {
 
 constexpr std::array<std::u16string_view, 12> kMetricNames = {
-    u"LayoutLeftMargin",  u"LayoutTopMargin",       u"LayoutRightMargin", u"LayoutBottomMargin",
-    u"LayoutHorizontalSpacing", u"LayoutVerticalSpacing", u"SmallIconSize", u"MediumIconSize",
-    u"LargeIconSize",     u"TextCursorWidth",       u"MessageBoxIconSize", u"WindowDesktopPadding",
+    u"LayoutLeftMargin",        u"LayoutTopMargin",       u"LayoutRightMargin",  u"LayoutBottomMargin",
+    u"LayoutHorizontalSpacing", u"LayoutVerticalSpacing", u"SmallIconSize",      u"MediumIconSize",
+    u"LargeIconSize",           u"TextCursorWidth",       u"MessageBoxIconSize", u"WindowDesktopPadding",
 };
 
 } // namespace

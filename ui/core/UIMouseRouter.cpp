@@ -44,12 +44,13 @@ void UIMouseRouter::press(Point position, uint32_t button, uint32_t buttons, uin
             && std::abs(second.position.x - first.position.x) < limit.width
             && std::abs(second.position.y - first.position.y) < limit.height) {
             manager.resetPressHistory();
-            UIWidget::postEvent(&to, std::make_unique<UIMouseEvent>(UIEventType::MouseDoubleClick, buttons, button,
-                                                                    local, modifiers));
+            UIWidget::postEvent(
+                &to, std::make_unique<UIMouseEvent>(UIEventType::MouseDoubleClick, buttons, button, local, modifiers));
             return;
         }
     }
-    UIWidget::postEvent(&to, std::make_unique<UIMouseEvent>(UIEventType::MousePress, buttons, button, local, modifiers));
+    UIWidget::postEvent(&to,
+                        std::make_unique<UIMouseEvent>(UIEventType::MousePress, buttons, button, local, modifiers));
 }
 
 void UIMouseRouter::release(Point position, uint32_t button, uint32_t buttons, uint32_t modifiers)
@@ -64,7 +65,8 @@ void UIMouseRouter::release(Point position, uint32_t button, uint32_t buttons, u
     if (!to.isEnabled())
         return;
     const Point local = to.mapFromWindow(position);
-    UIWidget::postEvent(&to, std::make_unique<UIMouseEvent>(UIEventType::MouseRelease, buttons, button, local, modifiers));
+    UIWidget::postEvent(&to,
+                        std::make_unique<UIMouseEvent>(UIEventType::MouseRelease, buttons, button, local, modifiers));
     if (button == platform::RightButton && to.rect().contains(local))
         UIWidget::postEvent(&to, std::make_unique<UIContextMenuEvent>(local, platform::cursorPosition()));
 }

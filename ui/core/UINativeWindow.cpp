@@ -98,9 +98,9 @@ uint32_t buttonsFromKeyState(uintptr_t keyState)
 
 bool isModifierKey(uint32_t key)
 {
-    return key == uint32_t(platform::VirtualKey::Shift) || key == uint32_t(platform::VirtualKey::Control) ||
-           key == uint32_t(platform::VirtualKey::Alt) ||
-           (key >= uint32_t(platform::VirtualKey::LeftShift) && key <= uint32_t(platform::VirtualKey::RightAlt));
+    return key == uint32_t(platform::VirtualKey::Shift) || key == uint32_t(platform::VirtualKey::Control)
+        || key == uint32_t(platform::VirtualKey::Alt)
+        || (key >= uint32_t(platform::VirtualKey::LeftShift) && key <= uint32_t(platform::VirtualKey::RightAlt));
 }
 
 uint32_t modifierOfKey(uint32_t key)
@@ -126,8 +126,8 @@ uint32_t modifierOfKey(uint32_t key)
 
 uint32_t nativeModifiers(intptr_t lParam)
 {
-    using platform::VirtualKey;
     using platform::isKeyDown;
+    using platform::VirtualKey;
     uint32_t word = 0;
     const std::array<std::pair<VirtualKey, uint32_t>, 6> sides{{
         {VirtualKey::LeftShift, LeftShift},
@@ -310,9 +310,9 @@ bool UINativeWindow::createWindow()
     options.dropShadow = (m_windowType & WindowType::DropShadow) != 0;
     options.style = styleFor(m_windowType, parentHandle != nullptr);
     options.exStyle = exStyleFor(m_windowType);
-    options.owner = parentHandle ? parentHandle
-                    : (m_windowType & WindowType::OwnedByDesktop) ? platform::NativeWindow::desktopWindow()
-                                                                  : nullptr;
+    options.owner = parentHandle                      ? parentHandle
+        : (m_windowType & WindowType::OwnedByDesktop) ? platform::NativeWindow::desktopWindow()
+                                                      : nullptr;
     if (!m_window.create(options))
         return false;
     if (!(m_windowType & WindowType::Popup))
@@ -404,9 +404,9 @@ void UINativeWindow::setWindowTypeFlag(uint32_t flag, bool on)
 
 void UINativeWindow::applyStyles()
 {
-    constexpr uint32_t kTypeStyles = platform::WindowStylePopup | platform::WindowStyleCaption |
-                                     platform::WindowStyleThickFrame | platform::WindowStyleMinimizeBox |
-                                     platform::WindowStyleMaximizeBox | platform::WindowStyleSystemMenu;
+    constexpr uint32_t kTypeStyles = platform::WindowStylePopup | platform::WindowStyleCaption
+        | platform::WindowStyleThickFrame | platform::WindowStyleMinimizeBox | platform::WindowStyleMaximizeBox
+        | platform::WindowStyleSystemMenu;
     const uint32_t wanted = styleFor(m_windowType, parentWindow() != nullptr);
     m_window.setStyle((m_window.style() & ~kTypeStyles) | (wanted & kTypeStyles));
 }
@@ -489,8 +489,7 @@ void UINativeWindow::moveTo(Point outerPosition) { m_window.moveTo(outerPosition
 void UINativeWindow::resizeTo(Size clientSize)
 {
     const Margins frame = frameMargins();
-    m_window.resizeTo(
-        {clientSize.width + frame.left + frame.right, clientSize.height + frame.top + frame.bottom});
+    m_window.resizeTo({clientSize.width + frame.left + frame.right, clientSize.height + frame.top + frame.bottom});
 }
 
 Rect UINativeWindow::windowRect() const { return m_window.windowRect(); }
@@ -789,8 +788,8 @@ void UINativeWindow::positionChanged(const WindowMessage& message, bool& handled
 {
     using platform::WindowPositionChange;
     const uint32_t change = message.positionChange;
-    if (!(change & (platform::WindowPositionMoved | platform::WindowPositionSized)) ||
-        (change & platform::WindowPositionFrameChanged))
+    if (!(change & (platform::WindowPositionMoved | platform::WindowPositionSized))
+        || (change & platform::WindowPositionFrameChanged))
         return;
     const std::shared_ptr<bool> alive = m_alive;
     if ((change & platform::WindowPositionMoved) && message.rect.topLeft() != m_owner.position()) {
@@ -833,14 +832,14 @@ std::optional<intptr_t> UINativeWindow::keyMessage(const WindowMessage& message)
     UIWidget* focus = UIManager::instance().focusWidget();
     UIWidget& target = (focus && focus->window() == &m_owner) ? *focus : m_owner;
     const WindowMessageId id = message.id();
-    const bool down = id == WindowMessageId::KeyDown || id == WindowMessageId::SystemKeyDown ||
-                      id == WindowMessageId::InputMethodKeyDown;
+    const bool down = id == WindowMessageId::KeyDown || id == WindowMessageId::SystemKeyDown
+        || id == WindowMessageId::InputMethodKeyDown;
     if (down) {
         // Alt combinations the system acts on stay the system's, even for a
         // disabled target.
         const uint32_t key = uint32_t(message.wParam);
-        const bool alt = platform::isKeyDown(platform::VirtualKey::Alt) ||
-                         (id == WindowMessageId::SystemKeyDown && (message.lParam & kAltContextBit));
+        const bool alt = platform::isKeyDown(platform::VirtualKey::Alt)
+            || (id == WindowMessageId::SystemKeyDown && (message.lParam & kAltContextBit));
         if (alt && (key == kKeyTab || key == kKeyEnter || key == kKeyEscape || key == kKeySpace || key == kKeyF4))
             return std::nullopt;
     }
@@ -870,8 +869,7 @@ std::optional<intptr_t> UINativeWindow::keyDown(const WindowMessage& message, UI
         text.push_back(char16_t(next->wParam));
         // A character outside the basic plane arrives as two messages.
         if (next->wParam >= 0xD800 && next->wParam < 0xDC00) {
-            if (const auto low = m_window.peekKeyboardMessage(false);
-                low && low->id() == WindowMessageId::Character) {
+            if (const auto low = m_window.peekKeyboardMessage(false); low && low->id() == WindowMessageId::Character) {
                 m_window.peekKeyboardMessage(true);
                 text.push_back(char16_t(low->wParam));
             }

@@ -27,20 +27,17 @@ public:
     // Returns the connection, owned by the channel.
     UIConnection* connect(std::unique_ptr<UIConnection> connection);
     template <class R, class F>
-        requires std::is_invocable_v<F&, UIEvent&>
-    UIConnection* connect(R* receiver, F&& handler)
+    requires std::is_invocable_v<F&, UIEvent&> UIConnection* connect(R* receiver, F&& handler)
     {
         return connect(std::make_unique<UIFunctionConnection>(receiver, std::forward<F>(handler)));
     }
     template <class R, class Base>
-        requires std::is_base_of_v<Base, R>
-    UIConnection* connect(R* receiver, void (Base::*method)(UIEvent&))
+    requires std::is_base_of_v<Base, R> UIConnection* connect(R* receiver, void (Base::*method)(UIEvent&))
     {
         return connect(std::make_unique<UIMemberConnection<Base>>(receiver, method));
     }
     template <class F>
-        requires std::is_invocable_v<F&, UIEvent&>
-    UIConnection* connect(F&& handler)
+    requires std::is_invocable_v<F&, UIEvent&> UIConnection* connect(F&& handler)
     {
         return connect(std::make_unique<UIFunctionConnection>(nullptr, std::forward<F>(handler)));
     }

@@ -128,8 +128,8 @@ std::unique_ptr<UIStyleSet> loadStyleSet(StringView location, StyleStorage stora
     if (location.empty())
         return nullptr;
     if (storage == StyleStorage::Undetermined)
-        storage = platform::pathKind(location) == platform::PathKind::Folder ? StyleStorage::Folder
-                                                                             : StyleStorage::Package;
+        storage =
+            platform::pathKind(location) == platform::PathKind::Folder ? StyleStorage::Folder : StyleStorage::Package;
     // The package is read whole into memory and closed when loading ends.
     std::unique_ptr<Package> package;
     if (storage == StyleStorage::Package && !(package = Package::open(location)))
@@ -153,8 +153,8 @@ std::unique_ptr<UIStyleSet> loadStyleSet(StringView location, StyleStorage stora
         if (element.name() != u"skin" || element.attributes().empty())
             continue;
         SkinGeometry geometry;
-        geometry.orientation = element.attribute(u"orientation") == u"v" ? SkinOrientation::Vertical
-                                                                          : SkinOrientation::Horizontal;
+        geometry.orientation =
+            element.attribute(u"orientation") == u"v" ? SkinOrientation::Vertical : SkinOrientation::Horizontal;
         geometry.count = parseInteger(element.attribute(u"count"));
         geometry.frameWidth = parseInteger(element.attribute(u"width"));
         geometry.frameHeight = parseInteger(element.attribute(u"height"));

@@ -31,8 +31,7 @@ bool inside(const UIWidget& widget, Point p) { return widget.rect().contains(p);
 // ---------------------------------------------------------------------------
 // Construction and teardown
 
-UIWidget::UIWidget(UIWidget* parent)
-    : d(std::make_unique<UIWidgetPrivate>(this, UIManager::instance().nextSerial()))
+UIWidget::UIWidget(UIWidget* parent) : d(std::make_unique<UIWidgetPrivate>(this, UIManager::instance().nextSerial()))
 {
     d->buffer = UIImage(1, 1, false);
     d->buffer.fill(kWhite);
@@ -545,8 +544,9 @@ void UIWidget::dispatchMouseRelease(UIMouseEvent& event)
     if (!deliver(&UIWidget::mouseReleaseEvent, Channel::MouseRelease, event))
         return;
     if (inside(*this, event.position())) {
-        postEvent(this, std::make_unique<UIMouseEvent>(UIEventType::Click, event.buttons(), event.button(),
-                                                       event.position(), event.modifiers()));
+        postEvent(this,
+                  std::make_unique<UIMouseEvent>(UIEventType::Click, event.buttons(), event.button(), event.position(),
+                                                 event.modifiers()));
     } else {
         UIManager::instance().applyCursor(CursorId::Arrow);
     }
@@ -955,7 +955,8 @@ void UIWidget::focusNext()
     if (chain.empty() || !isActiveWindow())
         return;
     const auto current = std::find(chain.begin(), chain.end(), UIManager::instance().focusWidget());
-    const auto next = (current == chain.end() || std::next(current) == chain.end()) ? chain.begin() : std::next(current);
+    const auto next =
+        (current == chain.end() || std::next(current) == chain.end()) ? chain.begin() : std::next(current);
     (*next)->setFocus();
 }
 
@@ -965,7 +966,8 @@ void UIWidget::focusPrevious()
     if (chain.empty() || !isActiveWindow())
         return;
     const auto current = std::find(chain.begin(), chain.end(), UIManager::instance().focusWidget());
-    const auto previous = (current == chain.end() || current == chain.begin()) ? std::prev(chain.end()) : std::prev(current);
+    const auto previous =
+        (current == chain.end() || current == chain.begin()) ? std::prev(chain.end()) : std::prev(current);
     (*previous)->setFocus();
 }
 
@@ -1171,10 +1173,7 @@ bool UIWidget::postEvent(UIWidget* receiver, std::unique_ptr<UIEvent> event)
     return dispatcher->postEvent(receiver, std::move(event));
 }
 
-void UIWidget::close()
-{
-    postEvent(this, std::make_unique<UIEvent>(UIEventType::Close));
-}
+void UIWidget::close() { postEvent(this, std::make_unique<UIEvent>(UIEventType::Close)); }
 
 bool UIWidget::startTimer(uint32_t id, uint32_t intervalMs) { return UITimers::start(id, this, intervalMs); }
 

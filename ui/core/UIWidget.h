@@ -314,7 +314,8 @@ public:
 private:
     friend class UIManager;
 
-    template <class E> bool deliver(void (UIWidget::*handler)(E&), Channel channel, UIEvent& event);
+    template <class E>
+    bool deliver(void (UIWidget::*handler)(E&), Channel channel, UIEvent& event);
     bool emitOn(Channel channel, UIEvent& event);
     bool dispatch(UIEvent& event);
     // Hands the current style set's properties and skins of the widget's

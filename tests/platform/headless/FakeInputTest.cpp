@@ -24,7 +24,8 @@ TEST(FakeInput, ModifiersAndButtonsFromHeldKeys)
         {{VirtualKey::LeftAlt, VirtualKey::RightShift}, platform::AltModifier | platform::ShiftModifier, 0},
         {{VirtualKey::RightAlt, VirtualKey::LeftControl, VirtualKey::Shift}, 7, 0},
         {{VirtualKey::LeftButton, VirtualKey::ExtraButton2}, 0, platform::LeftButton | platform::ExtraButton2},
-        {{VirtualKey::RightButton, VirtualKey::MiddleButton, VirtualKey::ExtraButton1, VirtualKey::Tab}, 0,
+        {{VirtualKey::RightButton, VirtualKey::MiddleButton, VirtualKey::ExtraButton1, VirtualKey::Tab},
+         0,
          platform::RightButton | platform::MiddleButton | platform::ExtraButton1},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {

@@ -22,8 +22,10 @@ String renderedDefaultStyle()
 {
     String folder = platform::folderOf(platform::executablePath());
     while (!folder.empty()) {
-        const String candidate = platform::joinPath(platform::joinPath(platform::joinPath(folder, u"data"), u"styles"), u"default");
-        if (platform::pathKind(platform::joinPath(platform::joinPath(candidate, u"xml"), u"skins.xml")) == platform::PathKind::File)
+        const String candidate =
+            platform::joinPath(platform::joinPath(platform::joinPath(folder, u"data"), u"styles"), u"default");
+        if (platform::pathKind(platform::joinPath(platform::joinPath(candidate, u"xml"), u"skins.xml"))
+            == platform::PathKind::File)
             return candidate;
         const String parent = platform::folderOf(folder);
         if (parent == folder)

@@ -12,8 +12,13 @@ TEST(StyleValues, Integers)
         StringView text;
         int32_t expected;
     } cases[] = {
-        {u"6", 6},           {u" -12px ", -12},         {u"px", 0},      {u"", 0}, {u"+7", 7},
-        {u"99999999999", 2147483647}, {u"-99999999999999999999999", -2147483647 - 1},
+        {u"6", 6},
+        {u" -12px ", -12},
+        {u"px", 0},
+        {u"", 0},
+        {u"+7", 7},
+        {u"99999999999", 2147483647},
+        {u"-99999999999999999999999", -2147483647 - 1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseInteger(c.text), c.expected) << toUtf8(c.text);
@@ -37,20 +42,13 @@ TEST(StyleValues, Colors)
         StringView text;
         uint32_t expected;
     } cases[] = {
-        {u"255,0,0", 0xFFFF0000u},
-        {u"128,255,0,0", 0x80FF0000u},
-        {u"300,-5,7", 0xFFFF0007u},
-        {u" 1 , 2 , 3 ", 0xFF010203u},
-        {u"1,,3", 0xFF010003u},
-        {u"red", 0x00FFFFFFu},
-        {u"transparent", 0x00FFFFFFu},
-        {u"", 0x00FFFFFFu},
-        {u"1,2", 0x00FFFFFFu},
-        {u"1,2,3,4,5", 0x00FFFFFFu},
-        {u"16711680", 0x00FF0000u},
-        {u"4278190335", 0xFF0000FFu}, // above 2^31: the low 32 bits
-        {u"4294967298", 0x00000002u},
-        {u"-1", 0x00FFFFFFu},
+        {u"255,0,0", 0xFFFF0000u},     {u"128,255,0,0", 0x80FF0000u},
+        {u"300,-5,7", 0xFFFF0007u},    {u" 1 , 2 , 3 ", 0xFF010203u},
+        {u"1,,3", 0xFF010003u},        {u"red", 0x00FFFFFFu},
+        {u"transparent", 0x00FFFFFFu}, {u"", 0x00FFFFFFu},
+        {u"1,2", 0x00FFFFFFu},         {u"1,2,3,4,5", 0x00FFFFFFu},
+        {u"16711680", 0x00FF0000u},    {u"4278190335", 0xFF0000FFu}, // above 2^31: the low 32 bits
+        {u"4294967298", 0x00000002u},  {u"-1", 0x00FFFFFFu},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseColor(c.text), c.expected) << toUtf8(c.text);

@@ -172,12 +172,12 @@ TEST(UICanvas, LinesKeepTheirSlopeAndBothEndPoints)
     // Odd lengths along the major axis: the ideal line never passes halfway
     // between two pixels, so the pixels to paint are fixed for every engine.
     const platform::Line lines[] = {
-        {{1, 2}, {8, 2}}, {{8, 2}, {1, 2}}, // horizontal
-        {{3, 0}, {3, 7}}, {{3, 7}, {3, 0}}, // vertical
+        {{1, 2}, {8, 2}}, {{8, 2}, {1, 2}},                                     // horizontal
+        {{3, 0}, {3, 7}}, {{3, 7}, {3, 0}},                                     // vertical
         {{0, 0}, {3, 3}}, {{3, 3}, {0, 0}}, {{0, 5}, {5, 0}}, {{5, 0}, {0, 5}}, // diagonal
-        {{0, 1}, {7, 4}}, {{7, 4}, {0, 1}}, // shallow
-        {{2, 0}, {5, 7}}, {{5, 7}, {2, 0}}, // steep
-        {{4, 4}, {4, 4}},                   // a point
+        {{0, 1}, {7, 4}}, {{7, 4}, {0, 1}},                                     // shallow
+        {{2, 0}, {5, 7}}, {{5, 7}, {2, 0}},                                     // steep
+        {{4, 4}, {4, 4}},                                                       // a point
     };
     for (const platform::Line& line : lines) {
         UIImage image(10, 10, false);
@@ -270,8 +270,8 @@ TEST(UICanvas, GradientFillWorksOnTheVisibleRowsOnly)
         }
         for (int32_t y = 0; y < 4; ++y)
             for (int32_t x = 0; x < 4; ++x)
-                EXPECT_EQ(rgb(image, x, y), twoStopColor(kRed, kBlue, kLength / 2 + (vertical ? y : x), kLength)
-                                                & 0xFFFFFFu)
+                EXPECT_EQ(rgb(image, x, y),
+                          twoStopColor(kRed, kBlue, kLength / 2 + (vertical ? y : x), kLength) & 0xFFFFFFu)
                     << x << "," << y;
     }
 

@@ -25,8 +25,8 @@
 
 namespace {
 
-using platform::WindowMessageId;
 using platform::messageNumber;
+using platform::WindowMessageId;
 
 constexpr uintptr_t kKeyA = 'A';
 constexpr uintptr_t kKeyF4 = 0x73;
@@ -55,9 +55,9 @@ public:
     explicit EventLog(UIWidget& widget)
     {
         using Channel = UIWidget::Channel;
-        for (Channel channel : {Channel::Resize, Channel::Move, Channel::Close, Channel::Change, Channel::MousePress,
-                                Channel::MouseRelease, Channel::Click, Channel::Wheel, Channel::KeyPress,
-                                Channel::KeyRelease})
+        for (Channel channel :
+             {Channel::Resize, Channel::Move, Channel::Close, Channel::Change, Channel::MousePress,
+              Channel::MouseRelease, Channel::Click, Channel::Wheel, Channel::KeyPress, Channel::KeyRelease})
             widget.channel(channel).connect([this](UIEvent& event) { lines.push_back(eventText(event)); });
     }
     std::vector<std::string> take() { return std::exchange(lines, {}); }
@@ -165,8 +165,8 @@ TEST_F(NativeWindowHost, WindowTypesGiveTheirStylesAtCreationAndLater)
     };
     const Case cases[] = {
         {0x1E0,
-         WindowStyleCaption | WindowStyleThickFrame | WindowStyleMinimizeBox | WindowStyleMaximizeBox |
-             WindowStyleSystemMenu | WindowStyleClipChildren | WindowStyleClipSiblings,
+         WindowStyleCaption | WindowStyleThickFrame | WindowStyleMinimizeBox | WindowStyleMaximizeBox
+             | WindowStyleSystemMenu | WindowStyleClipChildren | WindowStyleClipSiblings,
          WindowStylePopup, 0, true},
         {0x200, WindowStylePopup | WindowStyleClipChildren, WindowStyleCaption | WindowStyleThickFrame, 0, false},
         {0x10, WindowStyleCaption, WindowStyleSystemMenu | WindowStyleThickFrame | WindowStylePopup,
@@ -276,12 +276,13 @@ TEST_F(NativeWindowHost, KeysBecomePressAndReleaseWithAutoRepeatPairs)
     key(WindowMessageId::KeyDown, kKeyA, 1, 'a');
     key(WindowMessageId::KeyDown, kKeyA, 1 | kPreviouslyDown, 'a');
     key(WindowMessageId::KeyUp, kKeyA, 1 | kKeyUpBits);
-    EXPECT_EQ(log.take(), (std::vector<std::string>{
-                              "KeyPress key=65 text=a repeat=0 modifiers=0",
-                              "KeyRelease key=65 text=a repeat=1 modifiers=0",
-                              "KeyPress key=65 text=a repeat=1 modifiers=0",
-                              "KeyRelease key=65 text=a repeat=0 modifiers=0",
-                          }));
+    EXPECT_EQ(log.take(),
+              (std::vector<std::string>{
+                  "KeyPress key=65 text=a repeat=0 modifiers=0",
+                  "KeyRelease key=65 text=a repeat=1 modifiers=0",
+                  "KeyPress key=65 text=a repeat=1 modifiers=0",
+                  "KeyRelease key=65 text=a repeat=0 modifiers=0",
+              }));
 
     // Alt+F4 is the system's: no key event, but a close request.
     window.channel(UIWidget::Channel::Close).connect([](UIEvent& event) { event.ignore(); });
@@ -293,8 +294,9 @@ TEST_F(NativeWindowHost, KeysBecomePressAndReleaseWithAutoRepeatPairs)
     key(WindowMessageId::KeyDown, kKeyDeadAcute, 1, 0xB4, WindowMessageId::DeadCharacter);
     EXPECT_TRUE(log.take().empty());
     key(WindowMessageId::Character, 0xE9, 1);
-    EXPECT_EQ(log.take(), (std::vector<std::string>{"KeyPress key=0 text=\xC3\xA9 repeat=0 modifiers=0",
-                                                    "KeyRelease key=0 text=\xC3\xA9 repeat=0 modifiers=0"}));
+    EXPECT_EQ(log.take(),
+              (std::vector<std::string>{"KeyPress key=0 text=\xC3\xA9 repeat=0 modifiers=0",
+                                        "KeyRelease key=0 text=\xC3\xA9 repeat=0 modifiers=0"}));
 }
 
 TEST_F(NativeWindowHost, MinimizingPostsOneStateChangeAndMinimizes)
@@ -332,7 +334,8 @@ TEST_F(NativeWindowHost, WheelReachesTheChildUnderThePointerInItsCoordinates)
     showSized(window, {200, 150});
     EventLog log(child);
     const Point origin = hostOf(window).nativeWindow().clientOrigin();
-    post(window, WindowMessageId::Wheel, uintptr_t(uint16_t(-120)) << 16, pointParameter({origin.x + 60, origin.y + 50}));
+    post(window, WindowMessageId::Wheel, uintptr_t(uint16_t(-120)) << 16,
+         pointParameter({origin.x + 60, origin.y + 50}));
     EXPECT_EQ(log.take(), std::vector<std::string>{"Wheel x=10 y=10 delta=-120 direction=3"});
 }
 
@@ -435,7 +438,9 @@ TEST_F(NativeWindowHost, TopLevelWindowCountFollowsItsFilterBits)
         uint32_t filter;
         int32_t added;
     } cases[] = {
-        {0, 4}, {UIManager::SkipMenus, 3}, {UIManager::SkipMenus | UIManager::SkipToolTips | UIManager::SkipBalloonTips, 1},
+        {0, 4},
+        {UIManager::SkipMenus, 3},
+        {UIManager::SkipMenus | UIManager::SkipToolTips | UIManager::SkipBalloonTips, 1},
         {UIManager::AddOtherTopLevels, 6},
     };
     for (const auto& c : cases)

@@ -61,8 +61,12 @@ TEST(UISkin, FrameRectanglesFollowOrientationAndCount)
         int32_t index;
         Rect expected;
     } cases[] = {
-        {strip, 0, {0, 0, 20, 20}},  {strip, 2, {40, 0, 20, 20}}, {strip, 4, {}},
-        {strip, -1, {}},             {column, 1, {0, 10, 10, 10}}, {column, 3, {}},
+        {strip, 0, {0, 0, 20, 20}},
+        {strip, 2, {40, 0, 20, 20}},
+        {strip, 4, {}},
+        {strip, -1, {}},
+        {column, 1, {0, 10, 10, 10}},
+        {column, 3, {}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(frameRect(c.skin, c.index), c.expected) << c.index;
@@ -150,8 +154,8 @@ TEST(UISkin, MaskedOutCornersGiveTheirRoomToEdgesAndCentre)
     struct Case {
         const char* what;
         uint32_t mask;
-        Point probe;  // a target pixel...
-        Rect source;  // ...and the source part it must come from (empty: untouched)
+        Point probe; // a target pixel...
+        Rect source; // ...and the source part it must come from (empty: untouched)
     } cases[] = {
         {"top edge starts at the left", SkinPart::Top | SkinPart::Centre, {1, 1}, {23, 0, 14, 3}},
         {"top edge takes the right column", SkinPart::Top | SkinPart::Centre, {98, 1}, {23, 0, 14, 3}},

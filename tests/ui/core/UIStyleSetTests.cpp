@@ -153,9 +153,9 @@ TEST(UIStyleSet, FolderAndPackageLoadTheSameSet)
         EXPECT_TRUE(set->skinsFor(u"UI").empty());
         EXPECT_TRUE(set->skinsFor(u"").empty());
 
-        EXPECT_EQ(set->propertiesFor(u"UIButton"),
-                  (std::vector<StyleProperty>{
-                      {u"font", u"tahoma,9,bold"}, {u"padding", u""}, {u"foreground", u"1,2,3"}}));
+        EXPECT_EQ(
+            set->propertiesFor(u"UIButton"),
+            (std::vector<StyleProperty>{{u"font", u"tahoma,9,bold"}, {u"padding", u""}, {u"foreground", u"1,2,3"}}));
         EXPECT_TRUE(set->propertiesFor(u"uibutton").empty());
 
         EXPECT_EQ(set->metric(MetricId::LayoutLeftMargin), 6); // the first of two wins
@@ -174,7 +174,7 @@ TEST(UIStyleSet, IncompleteSetsFailWhole)
     };
     const struct {
         const char* what;
-        std::string path;        // the file to change...
+        std::string path;                       // the file to change...
         std::optional<platform::Bytes> content; // ...to this, or removed
     } cases[] = {
         {"no metrics.xml", "xml/metrics.xml", std::nullopt},

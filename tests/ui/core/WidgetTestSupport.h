@@ -64,7 +64,9 @@ using Log = std::vector<std::string>;
 class LoggingWidget : public UIWidget {
 public:
     LoggingWidget(std::string name, Log& log, UIWidget* parent = nullptr, bool topLevel = false)
-        : UIWidget(parent), m_name(std::move(name)), m_log(log)
+        : UIWidget(parent)
+        , m_name(std::move(name))
+        , m_log(log)
     {
         if (topLevel)
             setFlag(Flag::Window, true);
@@ -97,10 +99,10 @@ public:
     static std::string channelName(int32_t i)
     {
         static const char* const names[] = {
-            "Paint", "Resize", "Move", "Show", "Hide", "Change", "Close", "7", "EndSession", "9",
-            "Press", "Release", "MouseMove", "Click", "DoubleClick", "Enter", "Leave", "17", "Timer", "FocusIn",
-            "FocusOut", "HotKey", "DragEnter", "DragMove", "DragLeave", "Drop", "Wheel", "KeyPress", "KeyRelease",
-            "InstanceMessage"};
+            "Paint",      "Resize", "Move",  "Show",     "Hide",       "Change",         "Close",       "7",
+            "EndSession", "9",      "Press", "Release",  "MouseMove",  "Click",          "DoubleClick", "Enter",
+            "Leave",      "17",     "Timer", "FocusIn",  "FocusOut",   "HotKey",         "DragEnter",   "DragMove",
+            "DragLeave",  "Drop",   "Wheel", "KeyPress", "KeyRelease", "InstanceMessage"};
         return names[i];
     }
 

@@ -74,7 +74,8 @@ TEST_F(MouseRoutingTest, ClickSynthesis)
         EXPECT_FALSE(button->testFlag(UIWidget::Flag::Pressed)) << c.name;
         EXPECT_FALSE(hostOf(*window).hasCapture()) << c.name;
         if (c.releaseAt.x > 50) {
-            EXPECT_EQ(platform::headless::currentCursor(), UIManager::instance().cursors().nativeCursor(CursorId::Arrow));
+            EXPECT_EQ(platform::headless::currentCursor(),
+                      UIManager::instance().cursors().nativeCursor(CursorId::Arrow));
         }
         platform::headless::advanceClock(1000);
     }
@@ -92,7 +93,9 @@ TEST_F(MouseRoutingTest, DoubleClicksNeedTheSystemTimeAndDistance)
     const Log twoClicks{"button:Press", "button:Release", "button:Click",
                         "button:Press", "button:Release", "button:Click"};
     const Case cases[] = {
-        {"double", 100, {17, 17},
+        {"double",
+         100,
+         {17, 17},
          {"button:Press", "button:Release", "button:Click", "button:DoubleClick", "button:Release"}},
         {"too late", 600, {15, 15}, twoClicks},
         {"too far", 100, {19, 15}, twoClicks},
