@@ -76,7 +76,7 @@ namespace Texts {
 
 #define TRANSLATED_TEXT_ENTRY(group, name, context, text) TranslatedText{context, text},
 // Every text above, in list order.
-inline constexpr TranslatedText all[] = {TRANSLATED_TEXTS(TRANSLATED_TEXT_ENTRY)};
+inline constexpr TranslatedText kAll[] = {TRANSLATED_TEXTS(TRANSLATED_TEXT_ENTRY)};
 #undef TRANSLATED_TEXT_ENTRY
 
 } // namespace Texts

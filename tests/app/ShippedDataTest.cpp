@@ -39,7 +39,7 @@ std::string show(const String& text) { return toUtf8(text); }
 TEST(TranslatedTexts, ListHoldsEachTextOncePerContext)
 {
     std::set<std::pair<StringView, StringView>> seen;
-    for (const TranslatedText& text : Texts::all) {
+    for (const TranslatedText& text : Texts::kAll) {
         EXPECT_FALSE(text.text.empty());
         EXPECT_TRUE(seen.insert({text.context, text.text}).second) << show(String(text.text));
     }
@@ -62,7 +62,7 @@ TEST(ShippedLanguages, EveryFileTranslatesEveryText)
         ASSERT_TRUE(translator.load(info.path, u"Tintscope"));
         EXPECT_FALSE(translator.languageEn().empty());
 
-        for (const TranslatedText& text : Texts::all) {
+        for (const TranslatedText& text : Texts::kAll) {
             const TranslationEntry* entry = translator.find(text.text, text.context);
             if (!entry) {
                 ADD_FAILURE() << "missing: " << show(String(text.context)) << " / " << show(String(text.text));
@@ -75,7 +75,7 @@ TEST(ShippedLanguages, EveryFileTranslatesEveryText)
         // Nothing stale or misspelt: every item is a text of the list, once.
         std::set<std::pair<String, String>> items;
         for (const TranslationEntry& entry : translator.entries()) {
-            const bool known = std::any_of(std::begin(Texts::all), std::end(Texts::all), [&](const TranslatedText& t) {
+            const bool known = std::any_of(std::begin(Texts::kAll), std::end(Texts::kAll), [&](const TranslatedText& t) {
                 return t.context == entry.context && t.text == entry.text;
             });
             EXPECT_TRUE(known) << "unknown: " << show(entry.context) << " / " << show(entry.text);
@@ -93,7 +93,7 @@ TEST(ShippedLanguages, EnglishShowsTheSourceTexts)
     ASSERT_FALSE(data.empty());
     Translator english;
     ASSERT_TRUE(english.load(languagePath(data, u"english"), u"Tintscope"));
-    for (const TranslatedText& text : Texts::all)
+    for (const TranslatedText& text : Texts::kAll)
         EXPECT_EQ(english.translate(text.text, text.context, u"Tintscope"), applyEscapes(text.text, u"Tintscope"));
 }
 
