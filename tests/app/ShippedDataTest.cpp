@@ -75,9 +75,10 @@ TEST(ShippedLanguages, EveryFileTranslatesEveryText)
         // Nothing stale or misspelt: every item is a text of the list, once.
         std::set<std::pair<String, String>> items;
         for (const TranslationEntry& entry : translator.entries()) {
-            const bool known = std::any_of(std::begin(Texts::kAll), std::end(Texts::kAll), [&](const TranslatedText& t) {
-                return t.context == entry.context && t.text == entry.text;
-            });
+            const bool known =
+                std::any_of(std::begin(Texts::kAll), std::end(Texts::kAll), [&](const TranslatedText& t) {
+                    return t.context == entry.context && t.text == entry.text;
+                });
             EXPECT_TRUE(known) << "unknown: " << show(entry.context) << " / " << show(entry.text);
             EXPECT_TRUE(items.insert({entry.context, entry.text}).second) << "twice: " << show(entry.text);
         }

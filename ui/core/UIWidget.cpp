@@ -476,12 +476,9 @@ void UIWidget::dispatchResize(UIResizeEvent& event)
     Size size = event.size();
     if (size.width < 0 || size.height < 0)
         return;
-    Size minimum = minimumSize();
-    if (isWindow() && d->host) {
-        const Margins frame = d->host->frameMargins();
-        minimum.width -= frame.left + frame.right;
-        minimum.height -= frame.top + frame.bottom;
-    }
+    // Sizes and limits are client sizes, for windows too: the frame is added
+    // only where the native outer size is needed.
+    const Size minimum = minimumSize();
     if (m_minimumWidth > 0 && minimum.width > size.width)
         size.width = minimum.width;
     if (m_minimumHeight > 0 && minimum.height > size.height)
