@@ -473,20 +473,9 @@ void UIWidget::hoverCheck(UITimerEvent& event)
 
 void UIWidget::dispatchResize(UIResizeEvent& event)
 {
-    Size size = event.size();
-    if (size.width < 0 || size.height < 0)
+    if (event.size().width < 0 || event.size().height < 0)
         return;
-    // Sizes and limits are client sizes, for windows too: the frame is added
-    // only where the native outer size is needed.
-    const Size minimum = minimumSize();
-    if (m_minimumWidth > 0 && minimum.width > size.width)
-        size.width = minimum.width;
-    if (m_minimumHeight > 0 && minimum.height > size.height)
-        size.height = minimum.height;
-    if (m_maximumWidth > 0 && m_maximumWidth < size.width)
-        size.width = m_maximumWidth;
-    if (m_maximumHeight > 0 && m_maximumHeight < size.height)
-        size.height = m_maximumHeight;
+    const Size size = clampedToLimits(event.size());
 
     UIManager& manager = UIManager::instance();
     // A resizeEvent may resize other widgets; each nested resize puts the
@@ -678,12 +667,31 @@ void UIWidget::move(int32_t x, int32_t y)
     sendEvent(this, event);
 }
 
+Size UIWidget::clampedToLimits(Size size) const
+{
+    // Sizes and limits are client sizes, for windows too: the frame is added
+    // only where the native outer size is needed.
+    if (m_minimumWidth > 0 && m_minimumWidth > size.width)
+        size.width = m_minimumWidth;
+    if (m_minimumHeight > 0 && m_minimumHeight > size.height)
+        size.height = m_minimumHeight;
+    if (m_maximumWidth > 0 && m_maximumWidth < size.width)
+        size.width = m_maximumWidth;
+    if (m_maximumHeight > 0 && m_maximumHeight < size.height)
+        size.height = m_maximumHeight;
+    return size;
+}
+
 void UIWidget::resize(int32_t width, int32_t height)
 {
     if (width < 0 || height < 0 || (width == m_width && height == m_height))
         return;
     if (isWindow() && d->host) {
-        d->host->resizeTo({width, height});
+        // The native window gets the size the widget will keep, so the two
+        // never disagree.
+        const Size size = clampedToLimits({width, height});
+        if (size != this->size())
+            d->host->resizeTo(size);
         return;
     }
     UIResizeEvent event({width, height}, size());

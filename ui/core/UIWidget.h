@@ -318,6 +318,8 @@ private:
     bool deliver(void (UIWidget::*handler)(E&), Channel channel, UIEvent& event);
     bool emitOn(Channel channel, UIEvent& event);
     bool dispatch(UIEvent& event);
+    // The size within the minimum and maximum (0 = no limit).
+    Size clampedToLimits(Size size) const;
     // Hands the current style set's properties and skins of the widget's
     // style name to setStyleProperty and setSkin, in their documents' order.
     void applyStyle();

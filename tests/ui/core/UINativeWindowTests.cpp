@@ -240,6 +240,12 @@ TEST_F(NativeWindowHost, NativeResizeGivesTheClientSizeOnce)
     // Widget sizes are client sizes: the host adds the frame.
     window.resize(120, 90);
     EXPECT_EQ(native.clientSize(), (Size{120, 90}));
+    // The minimum is a client size too; a framed window is not clamped below it.
+    ASSERT_GT(frame.top + frame.bottom, 0);
+    window.setMinimumSize({100, 50});
+    window.resize(10, 10);
+    EXPECT_EQ(window.size(), (Size{100, 50}));
+    EXPECT_EQ(native.clientSize(), (Size{100, 50}));
 }
 
 TEST_F(NativeWindowHost, MinimumTrackingSizeIsTheLayoutHintPlusTheFrame)
