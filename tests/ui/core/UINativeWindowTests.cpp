@@ -242,10 +242,11 @@ TEST_F(NativeWindowHost, NativeResizeGivesTheClientSizeOnce)
     EXPECT_EQ(native.clientSize(), (Size{120, 90}));
     // The minimum is a client size too; a framed window is not clamped below it.
     ASSERT_GT(frame.top + frame.bottom, 0);
-    window.setMinimumSize({100, 50});
+    // (Wider than the system's own minimum for a captioned window.)
+    window.setMinimumSize({240, 80});
     window.resize(10, 10);
-    EXPECT_EQ(window.size(), (Size{100, 50}));
-    EXPECT_EQ(native.clientSize(), (Size{100, 50}));
+    EXPECT_EQ(window.size(), (Size{240, 80}));
+    EXPECT_EQ(native.clientSize(), (Size{240, 80}));
 }
 
 TEST_F(NativeWindowHost, MinimumTrackingSizeIsTheLayoutHintPlusTheFrame)
