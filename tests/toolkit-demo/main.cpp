@@ -5,6 +5,7 @@
 //
 // Usage: toolkit-demo [LOG_FILE]           the event demo
 //        toolkit-demo gallery [LOG_FILE]   the skin gallery
+//        toolkit-demo widgets [LOG_FILE]   the widget gallery
 // (standard output without a file)
 //
 // The event demo's window is titled "Gallery – Tintscope Toolkit Demo", its client area
@@ -18,17 +19,23 @@
 // SkinGallery). Before "ready" it logs where each drawing lies, in client
 // coordinates, one line each: "skin NAME frame I at X,Y,W,H" and
 // "image I NAME at X,Y,W,H". Closing the window ends it with 0.
+//
+// The widget gallery loads "default" too and shows every widget in its
+// states in the resizable window "Widget gallery – Tintscope Toolkit Demo"
+// (see WidgetGallery for what it logs); it logs the window's resizes as
+// "window Resize width=W height=H". Closing the window ends it with 0.
 #include "app/Application.h"
 #include "platform/Text.h"
+#include "tests/toolkit-demo/DemoLog.h"
 #include "tests/toolkit-demo/EventText.h"
 #include "tests/toolkit-demo/SkinGallery.h"
+#include "tests/toolkit-demo/WidgetGallery.h"
 #include "ui/core/UICanvas.h"
 #include "ui/core/UILayout.h"
 #include "ui/core/UIManager.h"
 #include "ui/core/UINativeWindow.h"
 #include "ui/core/UIWindow.h"
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -38,40 +45,21 @@ namespace {
 constexpr char16_t kApplicationName[] = u"Tintscope Toolkit Demo";
 constexpr char16_t kTitle[] = u"Gallery";
 constexpr char16_t kGalleryTitle[] = u"Skin gallery";
+constexpr char16_t kWidgetsTitle[] = u"Widget gallery";
 constexpr char16_t kStyleName[] = u"default";
 constexpr char kGalleryMode[] = "gallery";
+constexpr char kWidgetsMode[] = "widgets";
 constexpr uint32_t kBackground = 0xFF336699u;
 constexpr uint32_t kColorA = 0xFFCC0000u;
 constexpr uint32_t kColorB = 0xFF00AA00u;
 constexpr Size kClientSize{400, 220};
-
-class Log {
-public:
-    // Binary mode: lines end with LF alone, on every system.
-    explicit Log(const char* path) : m_file(path ? std::fopen(path, "wb") : stdout) {}
-    ~Log()
-    {
-        if (m_file && m_file != stdout)
-            std::fclose(m_file);
-    }
-    void line(const std::string& text)
-    {
-        if (!m_file)
-            return;
-        std::fprintf(m_file, "%s\n", text.c_str());
-        std::fflush(m_file);
-    }
-
-private:
-    std::FILE* m_file;
-};
 
 bool isLogged(const UIEvent& event) { return event.kind() != UIEventType::Paint && event.kind() != UIEventType::Timer; }
 
 // A child that fills itself with one colour and logs its events.
 class ColorWidget : public UIWidget {
 public:
-    ColorWidget(UIWidget* parent, std::string name, uint32_t color, Log& log)
+    ColorWidget(UIWidget* parent, std::string name, uint32_t color, DemoLog& log)
         : UIWidget(parent)
         , m_name(std::move(name))
         , m_color(color)
@@ -98,12 +86,12 @@ protected:
 private:
     std::string m_name;
     uint32_t m_color;
-    Log& m_log;
+    DemoLog& m_log;
 };
 
 class GalleryWindow : public UIWindow {
 public:
-    explicit GalleryWindow(Log& log) : m_log(log) {}
+    explicit GalleryWindow(DemoLog& log) : m_log(log) {}
     bool event(UIEvent& event) override
     {
         const bool accepted = UIWindow::event(event);
@@ -113,16 +101,12 @@ public:
     }
 
 private:
-    Log& m_log;
+    DemoLog& m_log;
 };
 
-std::string rectText(const Rect& rect)
-{
-    return std::to_string(rect.x) + "," + std::to_string(rect.y) + "," + std::to_string(rect.width) + ","
-        + std::to_string(rect.height);
-}
+std::string rectText(const Rect& rect) { return ::rectText(rect.x, rect.y, rect.width, rect.height); }
 
-int runGallery(Application& application, Log& log)
+int runGallery(Application& application, DemoLog& log)
 {
     if (!UIManager::instance().loadStyle(kStyleName, application.applicationFolder())) {
         log.line("no style set");
@@ -156,17 +140,46 @@ int runGallery(Application& application, Log& log)
     return result;
 }
 
+int runWidgets(Application& application, DemoLog& log)
+{
+    if (!UIManager::instance().loadStyle(kStyleName, application.applicationFolder())) {
+        log.line("no style set");
+        return 1;
+    }
+    UIWindow window;
+    UINativeWindow& host = *window.nativeWindow();
+    host.setWindowType(WindowType::ResizableFrame | WindowType::MinimizeBox | WindowType::MaximizeBox
+                       | WindowType::SystemMenu);
+    window.setWindowTitle(kWidgetsTitle);
+    window.layout().setEnabled(false);
+    window.channel(UIWidget::Channel::Resize).connect([&](UIEvent& event) { log.line("window " + eventText(event)); });
+    window.channel(UIWidget::Channel::Close).connect([&](UIEvent&) { application.quit(); });
+    // Declared after the window, so its widgets go first.
+    WidgetGallery gallery(window, log);
+    window.resize(gallery.contentSize().width, gallery.contentSize().height);
+    window.move(0, 0);
+    window.setVisible(true);
+    window.update();
+    log.line("ready");
+    const int result = application.run();
+    log.line("exit " + std::to_string(result));
+    return result;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const bool gallery = argc > 1 && std::strcmp(argv[1], kGalleryMode) == 0;
-    const int logArgument = gallery ? 2 : 1;
-    Log log(argc > logArgument ? argv[logArgument] : nullptr);
+    const bool widgets = argc > 1 && std::strcmp(argv[1], kWidgetsMode) == 0;
+    const int logArgument = gallery || widgets ? 2 : 1;
+    DemoLog log(argc > logArgument ? argv[logArgument] : nullptr);
     Application application(kApplicationName, u"1");
     UINativeWindow::install();
     if (gallery)
         return runGallery(application, log);
+    if (widgets)
+        return runWidgets(application, log);
 
     GalleryWindow window(log);
     UINativeWindow& host = *window.nativeWindow();

@@ -288,3 +288,15 @@ class UIEndSessionEvent : public UIEvent {
 public:
     UIEndSessionEvent();
 };
+
+// What a widget's own notifications (a button's `clicked`, a slider's
+// `valueChanged` ...) pass: an event of no type that is never dispatched,
+// carrying the new value where the notification has one.
+class UINotifyEvent : public UIEvent {
+public:
+    explicit UINotifyEvent(int64_t value = 0) : UIEvent(static_cast<UIEventType>(0)), m_value(value) {}
+    int64_t value() const { return m_value; }
+
+private:
+    int64_t m_value;
+};
