@@ -69,3 +69,34 @@ wait_for() {
         sleep 0.2
     done
 }
+
+# The widget gallery of the toolkit test program. Starts it with its log in
+# $gallery_log and finds its window ($gallery_window).
+start_widget_gallery() {
+    cp "$TINTSCOPE_BIN/toolkit-demo.exe" "$program_dir/"
+    gallery_log=$work/widgets.log
+    : >"$gallery_log"
+    wine "$program_dir/toolkit-demo.exe" widgets "$(winepath -w "$gallery_log")" >/dev/null 2>&1 &
+    gallery_pid=$!
+    started_pids+=("$gallery_pid")
+    gallery_window=
+    wait_for 60 grep -qx ready "$gallery_log" || return 1
+    find_gallery_window() {
+        gallery_window=$(xdotool search --name '^Widget gallery – Tintscope Toolkit Demo$' 2>/dev/null | head -1)
+        [ -n "$gallery_window" ]
+    }
+    wait_for 20 find_gallery_window
+}
+# The place of a gallery widget as "X Y W H" (client coordinates).
+widget_rect() { grep -m1 "^widget $1 at " "$gallery_log" | sed 's/.* at //; s/,/ /g'; }
+# Moves the pointer to a point of a gallery widget (its centre without one).
+pointer_to_widget() { # NAME [DX DY]
+    local x y w h
+    read -r x y w h <<<"$(widget_rect "$1")"
+    xdotool mousemove --window "$gallery_window" "$((x + ${2:-$((w / 2))}))" "$((y + ${3:-$((h / 2))}))"
+}
+# Lines the gallery logs from now on are checked by `gallery_logged`.
+gallery_mark() { gallery_seen=$(wc -l <"$gallery_log"); }
+gallery_has_line() { tail -n +$((gallery_seen + 1)) "$gallery_log" | grep -qxF -- "$1"; }
+gallery_logged() { wait_for 10 gallery_has_line "$1"; }
+gallery_not_logged() { ! tail -n +$((gallery_seen + 1)) "$gallery_log" | grep -q -- "$1"; }
