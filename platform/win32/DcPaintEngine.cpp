@@ -255,7 +255,18 @@ public:
         Imaging imaging(m_dc.get(), m_state.transform, image.hasAlpha, scaling);
         if (!imaging.graphics)
             return;
-        const win32::GpImagePtr bitmap = win32::wrapRows(image.rows, image.hasAlpha, image.premultiplied);
+        // Only the source rectangle is handed over: scaling samples around
+        // each pixel, and beyond the rectangle lie other pieces of the image
+        // (a skin's neighbouring parts or frames), which must not bleed in.
+        const Rect piece = source.intersected({0, 0, image.rows.width, image.rows.height});
+        if (piece.isEmpty())
+            return;
+        const int32_t bytesPerPixel = image.rows.bitsPerPixel / 8;
+        PixelRows pieceRows = image.rows;
+        pieceRows.bits += static_cast<ptrdiff_t>(piece.y) * image.rows.stride + piece.x * bytesPerPixel;
+        pieceRows.width = piece.width;
+        pieceRows.height = piece.height;
+        const win32::GpImagePtr bitmap = win32::wrapRows(pieceRows, image.hasAlpha, image.premultiplied);
         if (!bitmap)
             return;
         // Mirrored tiling beyond the edges keeps edge pixels from bleeding
@@ -267,8 +278,8 @@ public:
             win32::gp::GdipSetImageAttributesWrapMode(attributes.get(), Gdiplus::WrapModeTileFlipXY, 0, FALSE);
         }
         win32::gp::GdipDrawImageRectRectI(imaging.graphics.get(), bitmap.get(), target.x, target.y, target.width,
-                                          target.height, source.x, source.y, source.width, source.height,
-                                          Gdiplus::UnitPixel, attributes.get(), nullptr, nullptr);
+                                          target.height, source.x - piece.x, source.y - piece.y, source.width,
+                                          source.height, Gdiplus::UnitPixel, attributes.get(), nullptr, nullptr);
     }
 
     void drawTiledImage(const Rect& target, const ImageSource& image) override

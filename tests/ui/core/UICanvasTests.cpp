@@ -357,3 +357,34 @@ TEST(UICanvas, DrawImageCopiesScalesBlendsAndTiles)
     }
     EXPECT_EQ(rgb(self, 1, 1), 0xFF0000u);
 }
+
+// Skins stretch one piece of a larger image: the scaled result must hold
+// that piece's pixels only, never its neighbours' in the image.
+TEST(UICanvas, AScaledPieceTakesNoPixelsFromAroundIt)
+{
+    struct Case {
+        bool alpha;
+        ImageScaling scaling;
+        Rect target;
+    };
+    for (const Case c :
+         {Case{false, ImageScaling::Nearest, {0, 0, 13, 3}}, Case{true, ImageScaling::Nearest, {0, 0, 13, 3}},
+          Case{false, ImageScaling::Nearest, {0, 0, 3, 13}}, Case{false, ImageScaling::Smooth, {0, 0, 13, 13}},
+          Case{true, ImageScaling::Smooth, {2, 1, 9, 11}}}) {
+        // A green 3x3 centre ringed by red.
+        UIImage strip(5, 5, c.alpha);
+        strip.fill(0xFFFF0000u);
+        for (int32_t y = 1; y < 4; ++y)
+            for (int32_t x = 1; x < 4; ++x)
+                strip.setPixel(x, y, 0xFF00FF00u);
+        UIImage target(16, 16, false);
+        {
+            UICanvas canvas(target);
+            canvas.drawImage(c.target, strip, {1, 1, 3, 3}, c.scaling);
+        }
+        for (int32_t y = c.target.y; y < c.target.bottom(); ++y)
+            for (int32_t x = c.target.x; x < c.target.right(); ++x)
+                ASSERT_EQ(rgb(target, x, y), 0x00FF00u)
+                    << "at " << x << "," << y << ", alpha " << c.alpha << ", scaling " << static_cast<int>(c.scaling);
+    }
+}

@@ -150,7 +150,6 @@ TEST(UISkin, SlicedFrameKeepsCornersAndStretchesEdges)
 TEST(UISkin, MaskedOutCornersGiveTheirRoomToEdgesAndCentre)
 {
     const UISkin skin = slicedSkin();
-    const UIImage& source = skin.image();
     struct Case {
         const char* what;
         uint32_t mask;
