@@ -7,6 +7,7 @@
 #include "ui/core/UIImage.h"
 #include "ui/core/UISkin.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace buttontest {
@@ -43,6 +44,27 @@ inline Rect areaOf(UIWidget& widget, uint32_t color)
         for (int32_t x = 0; x < widget.width(); ++x)
             if (((image.pixel(x, y) ^ color) & 0xFFFFFFu) == 0)
                 area = area.united({x, y, 1, 1});
+    return area;
+}
+
+// The smallest rectangle of pixels in which the channel (16 red, 8 green,
+// 0 blue) clearly outweighs the other two: text is smoothed into its
+// background, so its colour seldom shows pure.
+inline Rect inkOf(UIWidget& widget, int channelShift)
+{
+    const UIImage& image = widget.paintBuffer();
+    Rect area;
+    for (int32_t y = 0; y < widget.height(); ++y)
+        for (int32_t x = 0; x < widget.width(); ++x) {
+            const uint32_t p = image.pixel(x, y);
+            const int32_t main = static_cast<int32_t>((p >> channelShift) & 0xFF);
+            int32_t others = 0;
+            for (int shift = 0; shift <= 16; shift += 8)
+                if (shift != channelShift)
+                    others = std::max(others, static_cast<int32_t>((p >> shift) & 0xFF));
+            if (main > others + 64)
+                area = area.united({x, y, 1, 1});
+        }
     return area;
 }
 
