@@ -7,6 +7,8 @@ UIBox::UIBox(UIWidget* parent) : UIWidget(parent)
     create(u"UIBox");
 }
 
+UIBox::~UIBox() { destroyWidget(); }
+
 void UIBox::setStyleProperty(StringView name, StringView value)
 {
     if (name == u"background")

@@ -10,6 +10,7 @@
 class UIBox : public UIWidget {
 public:
     explicit UIBox(UIWidget* parent = nullptr);
+    ~UIBox() override;
 
     void setStyleProperty(StringView name, StringView value) override;
 

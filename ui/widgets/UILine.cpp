@@ -7,6 +7,8 @@ UILine::UILine(UIWidget* parent) : UIWidget(parent)
     create(u"UILine");
 }
 
+UILine::~UILine() { destroyWidget(); }
+
 void UILine::setSkin(StringView name, const UISkin& skin)
 {
     if (name == u"UILine_Background")

@@ -10,6 +10,7 @@ public:
     static constexpr Size kSizeHint{2, 2};
 
     explicit UILine(UIWidget* parent = nullptr);
+    ~UILine() override;
 
     Size sizeHint() const override { return kSizeHint; }
     void setSkin(StringView name, const UISkin& skin) override;

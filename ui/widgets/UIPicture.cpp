@@ -28,6 +28,8 @@ Size shrunkToFit(Size image, Size area)
 
 UIPicture::UIPicture(UIWidget* parent) : UIWidget(parent) { create(u"UIPicture"); }
 
+UIPicture::~UIPicture() { destroyWidget(); }
+
 void UIPicture::setStyleProperty(StringView name, StringView value)
 {
     if (m_look.setProperty(name, value))

@@ -22,6 +22,7 @@ public:
     static constexpr Size kMinimumManualSize{32, 32};
 
     explicit UIPicture(UIWidget* parent = nullptr);
+    ~UIPicture() override;
 
     Size sizeHint() const override;
     void setStyleProperty(StringView name, StringView value) override;

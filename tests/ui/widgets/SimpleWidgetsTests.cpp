@@ -196,7 +196,7 @@ TEST_F(SimpleWidgetsTest, GroupTitleFrameAndIndicatorFollowTheState)
     UIGroup group(window.get(), u"Go");
     group.setSkin(u"UIGroup_Indicator", UISkin::create(strip, {SkinOrientation::Horizontal, 8, 4, 4, {}, {}}));
     group.setSkin(u"UIGroup_Background",
-                  UISkin::create(filled({4, 4}, kBlue), {SkinOrientation::Horizontal, 1, 4, 4, {}, {}}));
+                  UISkin::create(filled({3, 3}, kBlue), {SkinOrientation::Horizontal, 1, 3, 3, {1, 1, 1}, {1, 1, 1}}));
     group.setStyleProperty(u"indicatorSize", u"10,10");
     group.setCheckable(true);
     paint(group, {0, 0, 80, 60});
@@ -220,7 +220,8 @@ TEST_F(SimpleWidgetsTest, GroupTitleFrameAndIndicatorFollowTheState)
     EXPECT_EQ(indicatorFrame(), UIGroup::kIndicatorDisabled + UIGroup::kIndicatorChecked);
     // The frame starts under the title line.
     const int32_t frameTop = group.titleReservation();
-    EXPECT_EQ(rgb(group.paintBuffer(), {70, frameTop}), kBlue & 0xFFFFFFu);
+    for (int32_t x : {0, 70})
+        EXPECT_EQ(rgb(group.paintBuffer(), {x, frameTop}), kBlue & 0xFFFFFFu) << x;
     EXPECT_EQ(rgb(group.paintBuffer(), {70, frameTop - 1}), kWindowColor & 0xFFFFFFu);
 }
 
