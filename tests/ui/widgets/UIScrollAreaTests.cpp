@@ -80,10 +80,3 @@ TEST_F(ScrollAreaTest, TheContentMovesByMinusTheBarValues)
     EXPECT_EQ(vertical.maximum(), 20);
     EXPECT_EQ(content.position(), (Point{0, -20}));
 }
-
-TEST_F(ScrollAreaTest, RefusesAContentOutsideTheViewport)
-{
-    UIWidget stranger(window.get());
-    EXPECT_FALSE(area->setContent(&stranger));
-    EXPECT_EQ(area->content(), nullptr);
-}
