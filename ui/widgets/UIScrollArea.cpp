@@ -34,21 +34,21 @@ bool UIScrollArea::setContent(UIWidget* content)
         old->channel(Channel::Resize).disconnectAll(this);
     m_content = UIWidgetGuard(content);
     if (content)
-        content->channel(Channel::Resize).connect(this, [this](UIEvent&) { updateGeometry(); });
-    updateGeometry();
+        content->channel(Channel::Resize).connect(this, [this](UIEvent&) { rearrange(); });
+    rearrange();
     return true;
 }
 
 void UIScrollArea::setHorizontalPolicy(ScrollBarPolicy policy)
 {
     m_horizontalPolicy = policy;
-    updateGeometry();
+    rearrange();
 }
 
 void UIScrollArea::setVerticalPolicy(ScrollBarPolicy policy)
 {
     m_verticalPolicy = policy;
-    updateGeometry();
+    rearrange();
 }
 
 void UIScrollArea::updateGeometry()
@@ -91,8 +91,19 @@ void UIScrollArea::updateGeometry()
 
 void UIScrollArea::placeContent()
 {
-    if (UIWidget* content = m_content.get())
-        content->move(-m_horizontalBar->value(), -m_verticalBar->value());
+    UIWidget* content = m_content.get();
+    const Point place{-m_horizontalBar->value(), -m_verticalBar->value()};
+    if (!content || content->position() == place)
+        return;
+    // Moving a child repaints nothing by itself.
+    content->move(place.x, place.y);
+    m_viewport->update();
+}
+
+void UIScrollArea::rearrange()
+{
+    updateGeometry();
+    update();
 }
 
 void UIScrollArea::resizeEvent(UIResizeEvent&) { updateGeometry(); }

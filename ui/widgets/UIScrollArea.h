@@ -50,8 +50,10 @@ protected:
 
 private:
     // Places the viewport, bars and corner for the area's and the content's
-    // sizes; runs when either changes.
+    // sizes; runs when either changes. A resize repaints the area by
+    // itself; the other changes rearrange and repaint.
     void updateGeometry();
+    void rearrange();
     void placeContent();
 
     UIBrush m_background = UIBrush::solid(kTransparentColor);
