@@ -19,12 +19,6 @@ constexpr int32_t kDisabledFrame = 3;
 // with Tab: the view it scrolls is the thing to focus.
 constexpr uint32_t kFocusPolicy = UIWidget::ClickFocus;
 
-struct SkinName {
-    const char16_t* name;
-    int orientation;
-    int role;
-};
-
 // A frame drawn centred in `box`, at its own size where that fits.
 Rect centredFrame(const UISkin& skin, const Rect& box)
 {
@@ -61,26 +55,32 @@ void UIScrollBar::setStyleProperty(StringView name, StringView value)
 
 void UIScrollBar::setSkin(StringView name, const UISkin& skin)
 {
-    enum { H = 0, V = 1 };
-    static const SkinName kNames[] = {
-        {u"UIScrollBar_HorizontalBackground", H, Background},
-        {u"UIScrollBar_LeftArrowBackground", H, DecrementBackground},
-        {u"UIScrollBar_RightArrowBackground", H, IncrementBackground},
-        {u"UIScrollBar_HorizontalThumbBackground", H, ThumbBackground},
-        {u"UIScrollBar_HorizontalThumbGripper", H, Gripper},
-        {u"UIScrollBar_ArrowLeft", H, DecrementGlyph},
-        {u"UIScrollBar_ArrowRight", H, IncrementGlyph},
-        {u"UIScrollBar_VerticalBackground", V, Background},
-        {u"UIScrollBar_TopArrowBackground", V, DecrementBackground},
-        {u"UIScrollBar_BottomArrowBackground", V, IncrementBackground},
-        {u"UIScrollBar_VerticalThumbBackground", V, ThumbBackground},
-        {u"UIScrollBar_VerticalThumbGripper", V, Gripper},
-        {u"UIScrollBar_ArrowUp", V, DecrementGlyph},
-        {u"UIScrollBar_ArrowDown", V, IncrementGlyph},
+    struct Entry {
+        const char16_t* name;
+        Orientation orientation;
+        Role role;
     };
-    for (const SkinName& entry : kNames) {
+    constexpr Orientation kH = Orientation::Horizontal;
+    constexpr Orientation kV = Orientation::Vertical;
+    static const Entry kEntries[] = {
+        {u"UIScrollBar_HorizontalBackground", kH, Background},
+        {u"UIScrollBar_LeftArrowBackground", kH, DecrementBackground},
+        {u"UIScrollBar_RightArrowBackground", kH, IncrementBackground},
+        {u"UIScrollBar_HorizontalThumbBackground", kH, ThumbBackground},
+        {u"UIScrollBar_HorizontalThumbGripper", kH, Gripper},
+        {u"UIScrollBar_ArrowLeft", kH, DecrementGlyph},
+        {u"UIScrollBar_ArrowRight", kH, IncrementGlyph},
+        {u"UIScrollBar_VerticalBackground", kV, Background},
+        {u"UIScrollBar_TopArrowBackground", kV, DecrementBackground},
+        {u"UIScrollBar_BottomArrowBackground", kV, IncrementBackground},
+        {u"UIScrollBar_VerticalThumbBackground", kV, ThumbBackground},
+        {u"UIScrollBar_VerticalThumbGripper", kV, Gripper},
+        {u"UIScrollBar_ArrowUp", kV, DecrementGlyph},
+        {u"UIScrollBar_ArrowDown", kV, IncrementGlyph},
+    };
+    for (const Entry& entry : kEntries) {
         if (name == entry.name) {
-            m_skins[entry.orientation][entry.role] = skin;
+            m_skins[static_cast<size_t>(entry.orientation)][entry.role] = skin;
             update();
             return;
         }

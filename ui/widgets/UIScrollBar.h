@@ -88,7 +88,7 @@ private:
     Rect span(int32_t start, int32_t extent) const;
     Rect partRect(Part part) const;
     int32_t frameOf(Part part) const;
-    const UISkin& skin(Role role) const { return m_skins[isHorizontal() ? 0 : 1][role]; }
+    const UISkin& skin(Role role) const { return m_skins[static_cast<size_t>(orientation())][role]; }
     // The step of one auto-repeat tick for the last pointer position.
     int64_t repeatStep() const;
     void stopRepeat();
