@@ -67,16 +67,17 @@ TEST_F(ScrollAreaTest, BarsShowWhenTheContentDoesNotFit)
 TEST_F(ScrollAreaTest, TheContentMovesByMinusTheBarValues)
 {
     LoggingWidget content("content", log, &area->viewport());
-    content.resize(90, 500);
+    content.resize(100, 500);
     area->setContent(&content);
+    // Both bars show (the vertical one leaves 90 px of width): a 90 x 90 view.
     UIScrollBar& vertical = area->verticalScrollBar();
-    EXPECT_EQ(vertical.maximum(), 400);
-    EXPECT_EQ(vertical.pageStep(), 100);
+    EXPECT_EQ(vertical.maximum(), 410);
+    EXPECT_EQ(vertical.pageStep(), 90);
     vertical.setValue(40);
     EXPECT_EQ(content.position(), (Point{0, -40}));
 
     // A content that shrinks pulls the value back into the smaller range.
-    content.resize(90, 120);
-    EXPECT_EQ(vertical.maximum(), 20);
-    EXPECT_EQ(content.position(), (Point{0, -20}));
+    content.resize(100, 120);
+    EXPECT_EQ(vertical.maximum(), 30);
+    EXPECT_EQ(content.position(), (Point{0, -30}));
 }
