@@ -27,6 +27,12 @@ void appendU32(Bytes& block, uint32_t value)
         block.push_back(uint8_t(value >> shift));
 }
 
+void putU32(Bytes& block, size_t offset, uint32_t value)
+{
+    for (size_t i = 0; i < 4; ++i)
+        block[offset + i] = uint8_t(value >> (8 * i));
+}
+
 void appendUnit(Bytes& block, char16_t unit)
 {
     block.push_back(uint8_t(unit));
@@ -91,10 +97,9 @@ std::vector<String> filePathsFromBlock(const Bytes& block)
 
 Bytes filePathsBlock(const std::vector<String>& paths)
 {
-    Bytes block;
-    appendU32(block, uint32_t(kDropFilesHeaderBytes));
-    block.resize(kDropFilesWideFlagOffset, 0);
-    appendU32(block, 1);
+    Bytes block(kDropFilesHeaderBytes, 0);
+    putU32(block, 0, uint32_t(kDropFilesHeaderBytes));
+    putU32(block, kDropFilesWideFlagOffset, 1);
     for (const String& path : paths) {
         for (char16_t unit : path)
             appendUnit(block, unit);
@@ -163,15 +168,12 @@ std::optional<DibLayout> dibLayout(const Bytes& block)
 
 Bytes dibBlock(int32_t width, int32_t height, int32_t bitsPerPixel, const Bytes& topDownPixels)
 {
-    Bytes block;
-    appendU32(block, uint32_t(kDibHeaderBytes));
-    appendU32(block, uint32_t(width));
-    appendU32(block, uint32_t(height));
-    block.push_back(1);
-    block.push_back(0);
-    block.push_back(uint8_t(bitsPerPixel));
-    block.push_back(uint8_t(bitsPerPixel >> 8));
-    block.resize(kDibHeaderBytes, 0);
+    Bytes block(kDibHeaderBytes, 0);
+    putU32(block, 0, uint32_t(kDibHeaderBytes));
+    putU32(block, 4, uint32_t(width));
+    putU32(block, 8, uint32_t(height));
+    block[12] = 1; // planes
+    block[14] = uint8_t(bitsPerPixel);
     const size_t rowBytes = size_t(width) * size_t(bitsPerPixel / 8);
     const size_t stride = (rowBytes + 3) / 4 * 4;
     for (int32_t row = height - 1; row >= 0; --row) {
