@@ -103,19 +103,19 @@ uint32_t UIDropTarget::dragOver(const platform::DragInput& input)
 {
     DragState& state = drag();
     UIWidget* target = targetAt(input.position);
-    state.keyState = input.keyState;
-    if (target)
-        state.position = target->mapFromWindow(input.position);
     UIWidget* previous = state.target.get();
     state.target = UIWidgetGuard(target);
     const UIWidgetGuard guard(target);
+    // The leave still carries the previous widget's key state and position.
     if (previous && previous != target)
         sendDragEvent(previous, UIEventType::DragLeave, state.data.get(), platform::DropEffectNone);
+    state.keyState = input.keyState;
     if (!guard.get()) {
         state.target = UIWidgetGuard();
         state.effect = platform::DropEffectNone;
         return state.effect;
     }
+    state.position = target->mapFromWindow(input.position);
     const uint32_t proposed = chooseEffect(input.allowedEffects);
     const bool accepted = sendDragEvent(target, previous == target ? UIEventType::DragMove : UIEventType::DragEnter,
                                         state.data.get(), proposed);
