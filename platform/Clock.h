@@ -9,5 +9,9 @@ namespace platform {
 // (counter x 1000 / frequency, truncated). The headless build answers the
 // fake clock, which only platform::headless::advanceClock moves.
 uint64_t monotonicMilliseconds();
+// Blocks the thread for about `ms` milliseconds; no message or timer is
+// handled meanwhile. The headless build moves the fake clock on instead,
+// leaving the timers that fall due for the next advanceClock.
+void sleepMilliseconds(uint32_t ms);
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "platform/SystemTimers.h"
 #include "platform/headless/HeadlessInput.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -50,6 +51,8 @@ Timer* nextDue(uint64_t limit)
 
 uint64_t monotonicMilliseconds() { return state().now; }
 
+void sleepMilliseconds(uint32_t ms) { state().now += ms; }
+
 uintptr_t startSystemTimer(uint32_t intervalMs, TimerCallback callback)
 {
     FakeTimers& timers = state();
@@ -77,7 +80,8 @@ void advanceClock(uint64_t ms)
     // The table is searched afresh after every call, since a callback may
     // start or stop any timer.
     while (Timer* timer = nextDue(target)) {
-        timers.now = timer->due;
+        // A sleep may have carried the clock past a due time: it never runs back.
+        timers.now = std::max(timers.now, timer->due);
         timer->due += timer->interval;
         const std::shared_ptr<TimerCallback> callback = timer->callback;
         if (*callback)

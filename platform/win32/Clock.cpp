@@ -19,4 +19,6 @@ uint64_t monotonicMilliseconds()
     return ticks / frequency * 1000 + ticks % frequency * 1000 / frequency;
 }
 
+void sleepMilliseconds(uint32_t ms) { Sleep(ms); }
+
 } // namespace platform

@@ -6,6 +6,7 @@
 // Usage: toolkit-demo [LOG_FILE]           the event demo
 //        toolkit-demo gallery [LOG_FILE]   the skin gallery
 //        toolkit-demo widgets [LOG_FILE]   the widget gallery
+//        toolkit-demo clipboard [LOG_FILE] copy, paste and drops (ClipboardDemo)
 // (standard output without a file)
 //
 // The event demo's window is titled "Gallery – Tintscope Toolkit Demo", its client area
@@ -26,6 +27,7 @@
 // "window Resize width=W height=H". Closing the window ends it with 0.
 #include "app/Application.h"
 #include "platform/Text.h"
+#include "tests/toolkit-demo/ClipboardDemo.h"
 #include "tests/toolkit-demo/DemoLog.h"
 #include "tests/toolkit-demo/EventText.h"
 #include "tests/toolkit-demo/SkinGallery.h"
@@ -49,6 +51,7 @@ constexpr char16_t kWidgetsTitle[] = u"Widget gallery";
 constexpr char16_t kStyleName[] = u"default";
 constexpr char kGalleryMode[] = "gallery";
 constexpr char kWidgetsMode[] = "widgets";
+constexpr char kClipboardMode[] = "clipboard";
 constexpr uint32_t kBackground = 0xFF336699u;
 constexpr uint32_t kColorA = 0xFFCC0000u;
 constexpr uint32_t kColorB = 0xFF00AA00u;
@@ -172,7 +175,8 @@ int main(int argc, char** argv)
 {
     const bool gallery = argc > 1 && std::strcmp(argv[1], kGalleryMode) == 0;
     const bool widgets = argc > 1 && std::strcmp(argv[1], kWidgetsMode) == 0;
-    const int logArgument = gallery || widgets ? 2 : 1;
+    const bool clipboard = argc > 1 && std::strcmp(argv[1], kClipboardMode) == 0;
+    const int logArgument = gallery || widgets || clipboard ? 2 : 1;
     DemoLog log(argc > logArgument ? argv[logArgument] : nullptr);
     Application application(kApplicationName, u"1");
     UINativeWindow::install();
@@ -180,6 +184,8 @@ int main(int argc, char** argv)
         return runGallery(application, log);
     if (widgets)
         return runWidgets(application, log);
+    if (clipboard)
+        return runClipboardDemo(application, log);
 
     GalleryWindow window(log);
     UINativeWindow& host = *window.nativeWindow();

@@ -2,6 +2,7 @@
 #include "app/EventDispatcher.h"
 #include "app/EventReceiver.h"
 #include "platform/InputState.h"
+#include "platform/Sound.h"
 #include "ui/core/UIMemoryWindowHost.h"
 #include "ui/core/UIStyleSet.h"
 #include "ui/core/UIToolTipPresenter.h"
@@ -52,6 +53,14 @@ UIManager::~UIManager()
     m_adopted.clear();
     for (auto& widget : adopted)
         delete widget.release();
+}
+
+void UIManager::failureBeep() const
+{
+    if (!m_failureBeep)
+        return;
+    platform::stopSound();
+    platform::messageBeep(platform::BeepKind::Simple);
 }
 
 bool UIManager::isAlive(const UIWidget* widget, int32_t serial) const

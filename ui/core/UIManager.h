@@ -110,6 +110,14 @@ public:
     // Hides the tooltip when it belongs to the widget.
     void hideToolTipOf(const UIWidget* widget);
 
+    // --- Failure beep ---
+    // The switch is on from the start. While it is on, `failureBeep` stops
+    // any sound playing and plays the system's simple beep: the only
+    // feedback of a refused edit or a clipboard that could not be used.
+    bool failureBeepEnabled() const { return m_failureBeep; }
+    void setFailureBeepEnabled(bool on) { m_failureBeep = on; }
+    void failureBeep() const;
+
     // --- Disposal ---
     // The manager becomes the widget's owner; it deletes it after the
     // widget's teardown (in a later turn of the event loop) or at exit.
@@ -149,6 +157,8 @@ private:
     UIToolTipPresenter* m_toolTipPresenter = nullptr;
     UIWidget* m_toolTipOwner = nullptr;
     String m_toolTipText;
+
+    bool m_failureBeep = true;
 
     std::vector<std::unique_ptr<UIWidget>> m_adopted;
     std::vector<std::unique_ptr<UIWidget>> m_disposed;

@@ -197,6 +197,12 @@ bool isButtonDown(WindowMessageId id)
     }
 }
 
+// Popups never take drags.
+bool acceptsDrags(StringView styleName)
+{
+    return styleName != u"UIToolTip" && styleName != u"UIBalloonTip" && styleName != u"UIMenu";
+}
+
 void closeOpenPopupMenu()
 {
     if (UIWidget* menu = process().openPopupMenu.get())
@@ -254,6 +260,7 @@ UINativeWindow::UINativeWindow(UIWidget& owner) : m_owner(owner), m_window(*this
 UINativeWindow::~UINativeWindow()
 {
     *m_alive = false;
+    m_dragDrop.reset();
     m_window.destroy();
 }
 
@@ -317,8 +324,10 @@ bool UINativeWindow::createWindow()
         return false;
     if (!(m_windowType & WindowType::Popup))
         loadIcons();
-    // FIXME: registering the window as a drop target waits for the
-    // clipboard and drag-and-drop support.
+    if (acceptsDrags(m_owner.styleName())) {
+        m_dropTarget = std::make_unique<UIDropTarget>(m_owner, [this] { return m_window.isEnabled(); });
+        m_dragDrop = std::make_unique<platform::DragDrop>(m_window.handle(), *m_dropTarget);
+    }
     if (m_opacity < 1.0f) {
         const float requested = m_opacity;
         m_opacity = 1.0f;

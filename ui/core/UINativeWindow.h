@@ -21,7 +21,9 @@
 // refers to (the owner, the remembered focus widget, the open popup menu)
 // are not owned; all but the owner are held by guards.
 
+#include "platform/DragDrop.h"
 #include "platform/NativeWindow.h"
+#include "ui/core/UIDropTarget.h"
 #include "ui/core/UIEvent.h"
 #include "ui/core/UIImage.h"
 #include "ui/core/UIMouseRouter.h"
@@ -119,6 +121,9 @@ public:
     // The native window, for what the toolkit does not wrap (tests,
     // benchmarks).
     platform::NativeWindow& nativeWindow() { return m_window; }
+    // Whether the window takes drags from other programs (every window but
+    // the popups of menus, tooltips and balloon tips).
+    bool isDropTarget() const { return m_dragDrop && m_dragDrop->isRegistered(); }
 
     // The native styles a window type gives (with or without a parent
     // window), as createWindow applies them.
@@ -177,6 +182,10 @@ private:
     int32_t m_modalDisableCount = 0;
     // Held keys by virtual-key code, with the text of their press.
     std::map<uint32_t, String> m_heldKeys;
+    // Declared after the window: the registration is revoked before the
+    // window goes.
+    std::unique_ptr<UIDropTarget> m_dropTarget;
+    std::unique_ptr<platform::DragDrop> m_dragDrop;
     // Cleared when the host goes, so code that sent an event synchronously
     // can tell whether the host survived it.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
