@@ -1,6 +1,7 @@
 #include "tests/toolkit-demo/ClipboardDemo.h"
 #include "app/Application.h"
 #include "tests/toolkit-demo/DemoLog.h"
+#include "tests/toolkit-demo/DemoRun.h"
 #include "ui/core/UICanvas.h"
 #include "ui/core/UIClipboard.h"
 #include "ui/core/UIMimeData.h"
@@ -93,12 +94,5 @@ int runClipboardDemo(Application& application, DemoLog& log)
     });
     window.channel(UIWidget::Channel::Close).connect([&](UIEvent&) { application.quit(); });
 
-    window.resize(kClientSize.width, kClientSize.height);
-    window.move(0, 0);
-    window.setVisible(true);
-    window.update();
-    log.line("ready");
-    const int result = application.run();
-    log.line("exit " + std::to_string(result));
-    return result;
+    return showAndRun(application, window, {0, 0, kClientSize.width, kClientSize.height}, log);
 }

@@ -36,6 +36,8 @@ WidgetGallery::WidgetGallery(UIWindow& window, DemoLog& log) : m_window(window),
     addSimpleWidgetSection(*this);
     addScrollSection(*this);
     addHotKeySection(*this);
+    addMenuSection(*this);
+    addToolTipSection(*this);
 }
 
 // The widgets go before the window, in reverse order of making, so no

@@ -62,3 +62,5 @@ void addButtonSection(WidgetGallery& gallery);
 void addSimpleWidgetSection(WidgetGallery& gallery);
 void addScrollSection(WidgetGallery& gallery);
 void addHotKeySection(WidgetGallery& gallery);
+void addMenuSection(WidgetGallery& gallery);
+void addToolTipSection(WidgetGallery& gallery);

@@ -29,6 +29,7 @@
 #include "platform/Text.h"
 #include "tests/toolkit-demo/ClipboardDemo.h"
 #include "tests/toolkit-demo/DemoLog.h"
+#include "tests/toolkit-demo/DemoRun.h"
 #include "tests/toolkit-demo/EventText.h"
 #include "tests/toolkit-demo/SkinGallery.h"
 #include "tests/toolkit-demo/WidgetGallery.h"
@@ -133,14 +134,7 @@ int runGallery(Application& application, DemoLog& log)
     }
     window.channel(UIWidget::Channel::Close).connect([&](UIEvent&) { application.quit(); });
 
-    window.resize(gallery.contentSize().width, gallery.contentSize().height);
-    window.move(0, 0);
-    window.setVisible(true);
-    window.update();
-    log.line("ready");
-    const int result = application.run();
-    log.line("exit " + std::to_string(result));
-    return result;
+    return showAndRun(application, window, {0, 0, gallery.contentSize().width, gallery.contentSize().height}, log);
 }
 
 int runWidgets(Application& application, DemoLog& log)
@@ -159,14 +153,7 @@ int runWidgets(Application& application, DemoLog& log)
     window.channel(UIWidget::Channel::Close).connect([&](UIEvent&) { application.quit(); });
     // Declared after the window, so its widgets go first.
     WidgetGallery gallery(window, log);
-    window.resize(gallery.contentSize().width, gallery.contentSize().height);
-    window.move(0, 0);
-    window.setVisible(true);
-    window.update();
-    log.line("ready");
-    const int result = application.run();
-    log.line("exit " + std::to_string(result));
-    return result;
+    return showAndRun(application, window, {0, 0, gallery.contentSize().width, gallery.contentSize().height}, log);
 }
 
 } // namespace
@@ -212,12 +199,5 @@ int main(int argc, char** argv)
         application.quit();
     });
 
-    window.resize(kClientSize.width, kClientSize.height);
-    window.move(100, 100);
-    window.setVisible(true);
-    window.update();
-    log.line("ready");
-    const int result = application.run();
-    log.line("exit " + std::to_string(result));
-    return result;
+    return showAndRun(application, window, {100, 100, kClientSize.width, kClientSize.height}, log);
 }

@@ -37,3 +37,11 @@ void UIAbstractButton::emitClicked()
     UINotifyEvent notification;
     clicked.emit(notification);
 }
+
+void UIAbstractButton::mousePressEvent(UIMouseEvent&) { update(); }
+
+void UIAbstractButton::mouseReleaseEvent(UIMouseEvent&) { update(); }
+
+void UIAbstractButton::enterEvent(UIMouseEvent&) { update(); }
+
+void UIAbstractButton::leaveEvent(UIMouseEvent&) { update(); }

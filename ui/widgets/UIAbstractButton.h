@@ -33,6 +33,12 @@ public:
     virtual void setChecked(bool checked);
 
 protected:
+    // The look follows the pointer and the button: every change repaints.
+    void mousePressEvent(UIMouseEvent& event) override;
+    void mouseReleaseEvent(UIMouseEvent& event) override;
+    void enterEvent(UIMouseEvent& event) override;
+    void leaveEvent(UIMouseEvent& event) override;
+
     static bool isActivationKey(uint32_t key) { return key == kEnterKey || key == kSpaceKey; }
     // Checkable and checked: the state that gives a button its held-down look.
     bool showsChecked() const { return m_checkable && m_checked; }

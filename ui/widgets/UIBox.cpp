@@ -1,10 +1,12 @@
 #include "ui/widgets/UIBox.h"
 #include "ui/core/UICanvas.h"
 
-UIBox::UIBox(UIWidget* parent) : UIWidget(parent)
+UIBox::UIBox(UIWidget* parent) : UIBox(parent, u"UIBox") {}
+
+UIBox::UIBox(UIWidget* parent, StringView styleName) : UIWidget(parent)
 {
     layout().setPolicy(SizePolicy::Preferred, SizePolicy::Preferred);
-    create(u"UIBox");
+    create(styleName);
 }
 
 UIBox::~UIBox() { destroyWidget(); }

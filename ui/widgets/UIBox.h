@@ -18,6 +18,10 @@ public:
     void setBackground(const UIBrush& background);
 
 protected:
+    // For the boxes of other widgets that read only "background" from a
+    // style section of their own.
+    UIBox(UIWidget* parent, StringView styleName);
+
     void paintEvent(UIPaintEvent& event) override;
 
 private:

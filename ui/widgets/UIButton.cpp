@@ -178,14 +178,6 @@ void UIButton::paintEvent(UIPaintEvent&)
     drawShadowedText(canvas, content, text(), alignment(), color, shadow, offset);
 }
 
-void UIButton::mousePressEvent(UIMouseEvent&) { update(); }
-
-void UIButton::mouseReleaseEvent(UIMouseEvent&) { update(); }
-
-void UIButton::enterEvent(UIMouseEvent&) { update(); }
-
-void UIButton::leaveEvent(UIMouseEvent&) { update(); }
-
 void UIButton::clickEvent(UIMouseEvent&)
 {
     if (isCheckable())

@@ -94,14 +94,6 @@ void UICheckBox::paintEvent(UIPaintEvent&)
                          m_look.disabledShadowForeground.color, m_look.shadowOffset);
 }
 
-void UICheckBox::mousePressEvent(UIMouseEvent&) { update(); }
-
-void UICheckBox::mouseReleaseEvent(UIMouseEvent&) { update(); }
-
-void UICheckBox::enterEvent(UIMouseEvent&) { update(); }
-
-void UICheckBox::leaveEvent(UIMouseEvent&) { update(); }
-
 void UICheckBox::clickEvent(UIMouseEvent& event)
 {
     // A `toggled` listener may delete the box.

@@ -31,10 +31,6 @@ public:
 
 protected:
     void paintEvent(UIPaintEvent& event) override;
-    void mousePressEvent(UIMouseEvent& event) override;
-    void mouseReleaseEvent(UIMouseEvent& event) override;
-    void enterEvent(UIMouseEvent& event) override;
-    void leaveEvent(UIMouseEvent& event) override;
     void clickEvent(UIMouseEvent& event) override;
     void keyPressEvent(UIKeyEvent& event) override;
 

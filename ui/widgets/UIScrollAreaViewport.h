@@ -3,19 +3,13 @@
 // content shows. The content is a child of the viewport, moved by minus the
 // scroll values, and clipped by it.
 
-#include "ui/core/StyleValues.h"
-#include "ui/core/UIBrush.h"
-#include "ui/core/UIWidget.h"
+#include "ui/widgets/UIBox.h"
 
-class UIScrollAreaViewport : public UIWidget {
+class UIScrollAreaViewport : public UIBox {
 public:
-    explicit UIScrollAreaViewport(UIWidget* parent = nullptr);
-
-    void setStyleProperty(StringView name, StringView value) override;
-
-protected:
-    void paintEvent(UIPaintEvent& event) override;
-
-private:
-    UIBrush m_background = UIBrush::solid(kTransparentColor);
+    explicit UIScrollAreaViewport(UIWidget* parent = nullptr) : UIBox(parent, u"UIScrollAreaViewport")
+    {
+        // The content keeps the place the scroll area gives it.
+        layout().setEnabled(false);
+    }
 };

@@ -1,0 +1,3 @@
+#include "tests/toolkit-demo/WidgetGallery.h"
+
+void addToolTipSection(WidgetGallery&) {}
