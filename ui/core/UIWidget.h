@@ -58,6 +58,9 @@ public:
         ParentBackground = 0x4000,
         InputMethod = 0x8000,
         HostSignalled = 0x20000,
+        // Set by the interactive controls (buttons, fields, combo boxes) as
+        // a mark; the base gives it no behaviour.
+        Control = 0x40000,
     };
     static constexpr uint32_t kInitialFlags = 0x6820;
 

@@ -16,6 +16,7 @@ UIButton::UIButton(UIWidget* parent) : UIAbstractButton(parent)
 {
     setFlag(Flag::TrackHover, true);
     setFlag(Flag::ParentBackground, true);
+    setFlag(Flag::Control, true);
     setFocusPolicy(ClickFocus);
     setAlignment(Alignment::Center);
     setMinimumSize(kDefaultMinimumSize);

@@ -26,9 +26,6 @@ constexpr uint32_t kLastLetter = 0x5A;
 constexpr uint32_t kFirstFunctionKey = 0x70; // F1
 constexpr uint32_t kLastFunctionKey = 0x87;  // F24
 
-// A flag of the widget base that every field class sets; the base gives it
-// no behaviour.
-constexpr auto kFieldFlag = static_cast<UIWidget::Flag>(0x40000);
 constexpr uint32_t kTextAlignment = Alignment::Left | Alignment::VCenter;
 // The caret keeps this far from the top and the bottom edge.
 constexpr int32_t kCaretInset = 4;
@@ -61,7 +58,7 @@ UIHotKey::UIHotKey(UIWidget* parent)
 {
     setFlag(Flag::TrackHover, true);
     setFlag(Flag::ParentBackground, true);
-    setFlag(kFieldFlag, true);
+    setFlag(Flag::Control, true);
     setFocusPolicy(ClickFocus);
     layout().setPolicy(SizePolicy::Fixed, SizePolicy::Fixed);
     m_text = displayText(0, 0, translate(Texts::UIHotKey::none));

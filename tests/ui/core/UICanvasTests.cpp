@@ -370,8 +370,9 @@ TEST(UICanvas, AScaledPieceTakesNoPixelsFromAroundIt)
     for (const Case c :
          {Case{false, ImageScaling::Nearest, {0, 0, 13, 3}}, Case{true, ImageScaling::Nearest, {0, 0, 13, 3}},
           Case{false, ImageScaling::Nearest, {0, 0, 3, 13}}, Case{false, ImageScaling::Smooth, {0, 0, 13, 13}},
-          Case{true, ImageScaling::Smooth, {2, 1, 9, 11}}}) {
-        // A green 3x3 centre ringed by red.
+          Case{true, ImageScaling::Smooth, {2, 1, 9, 11}}, Case{false, ImageScaling::Smooth, {0, 0, 2, 2}},
+          Case{true, ImageScaling::Smooth, {1, 1, 2, 1}}}) {
+        // A green 3x3 centre ringed by red, drawn larger and smaller.
         UIImage strip(5, 5, c.alpha);
         strip.fill(0xFFFF0000u);
         for (int32_t y = 1; y < 4; ++y)
