@@ -4,6 +4,8 @@
 #include "ui/core/ImageFormats.h"
 #include "ui/core/UIImage.h"
 
+#include "tests/UniqueTempPath.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -121,7 +123,7 @@ uint64_t peakCommittedBytes()
     return counters.PeakPagefileUsage;
 }
 
-String tempPath(const char* name) { return (fs::temp_directory_path() / name).u16string(); }
+String tempPath(const char* name) { return uniqueTempPath(name).u16string(); }
 
 // A picture with structure in every channel, so lossy encodings differ.
 UIImage testPattern(int32_t size, bool alpha)

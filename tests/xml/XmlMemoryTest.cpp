@@ -3,6 +3,8 @@
 
 #include "xml/XmlDocument.h"
 
+#include "tests/UniqueTempPath.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -75,7 +77,7 @@ TEST(XmlMemory, LargestAcceptedDocumentsStayUnderTenTimesTheirSize)
         {"nested with text, left open", documentOf(size - 4, "", "<a>x") + "<a/>"},
         {"attributes", documentOf(size - 2, "<a", " b=''") + "/>"},
     };
-    const fs::path path = fs::temp_directory_path() / "xml_tests_memory.xml";
+    const fs::path path = uniqueTempPath("xml_tests_memory.xml");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(platform::writeFile(path.u16string(), platform::Bytes(c.text.begin(), c.text.end())));

@@ -1,5 +1,7 @@
 #include "ui/core/ImageFormats.h"
 
+#include "tests/UniqueTempPath.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,13 +18,13 @@ TEST(ImageFormats, HandlersInOrderAndPixThroughThem)
 
     UIImage image(2, 3, true);
     image.setPixel(1, 2, 0xCAFEBABEu);
-    const auto path = (std::filesystem::temp_directory_path() / "formats-test.pix").u16string();
+    const auto path = uniqueTempPath("formats-test.pix").u16string();
     ASSERT_TRUE(formats.save(path, image));
     EXPECT_EQ(formats.load(path).pixel(1, 2), 0xCAFEBABEu);
     EXPECT_EQ(formats.load(path, u"pix").pixel(1, 2), 0xCAFEBABEu);
     EXPECT_TRUE(formats.load(path, u"unknown").isEmpty());
     // A type name wins over the extension.
-    const auto png = (std::filesystem::temp_directory_path() / "formats-test.png").u16string();
+    const auto png = uniqueTempPath("formats-test.png").u16string();
     ASSERT_TRUE(formats.save(png, image, u"pix"));
     EXPECT_EQ(UIImage::loadPix(png).pixel(1, 2), 0xCAFEBABEu);
     std::filesystem::remove(std::filesystem::path(png));

@@ -1,5 +1,7 @@
 #include "ui/core/UIImage.h"
 
+#include "tests/UniqueTempPath.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -209,7 +211,7 @@ TEST(UIImage, PixRoundTrip)
     ASSERT_FALSE(rgbBack.isEmpty());
     EXPECT_EQ(rgbBack.pixel(2, 0), 0xFF336699u);
 
-    const auto path = (std::filesystem::temp_directory_path() / "uiimage-test.pix").u16string();
+    const auto path = uniqueTempPath("uiimage-test.pix").u16string();
     ASSERT_TRUE(image.savePix(path));
     EXPECT_EQ(UIImage::loadPix(path).pixel(2, 1), 0xFFEEDDCCu);
     std::filesystem::remove(std::filesystem::path(path));
@@ -246,7 +248,7 @@ TEST(UIImage, PixRejectsMalformedData)
 TEST(UIImage, PixHeaderIsCheckedBeforeTheFileIsRead)
 {
     namespace fs = std::filesystem;
-    const fs::path path = fs::temp_directory_path() / "uiimage-large.pix";
+    const fs::path path = uniqueTempPath("uiimage-large.pix");
     for (const platform::Bytes& header : {pixBytes(777, 100000, 100000, 0, 0), pixBytes(777, 2, 2, 16, 0)}) {
         // A sparse file: a gigabyte long, next to nothing on disk.
         ASSERT_TRUE(platform::writeFile(path.u16string(), header));
