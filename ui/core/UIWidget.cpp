@@ -6,6 +6,7 @@
 #include "ui/core/UIPopupMenu.h"
 #include "ui/core/UIStyleSet.h"
 #include "ui/core/UITimers.h"
+#include "ui/core/UIToolTipPresenter.h"
 #include "ui/core/UIWidgetPrivate.h"
 #include "ui/core/WidgetLayout.h"
 
@@ -567,10 +568,8 @@ void UIWidget::updateToolTip(Point position)
     }
     if (manager.toolTipOwner() && (manager.toolTipOwner() != this || manager.toolTipText() != text))
         manager.hideToolTip();
-    if (!text.empty() && manager.toolTipOwner() != this) {
-        const Point at{position.x + d->toolTipPlacement[0], position.y + d->toolTipPlacement[1]};
-        manager.showToolTip(*this, text, at);
-    }
+    if (!text.empty() && manager.toolTipOwner() != this)
+        manager.showToolTip(*this, text, UIToolTipSettings::fromPlacement(d->toolTipPlacement));
 }
 
 void UIWidget::dispatchKey(UIKeyEvent& event)
