@@ -15,6 +15,15 @@ std::string geometryText(const UIWidget& widget)
         + std::to_string(widget.height());
 }
 
+// The text is set first: the gallery sizes a widget by its size hint.
+std::unique_ptr<UILabel> labelWithToolTip(WidgetGallery& gallery, StringView text, StringView toolTip)
+{
+    auto label = std::make_unique<UILabel>(&gallery.window());
+    label->setText(String(text));
+    label->setToolTip(String(toolTip));
+    return label;
+}
+
 } // namespace
 
 // Two neighbours with tooltips (one of two lines, written with CR LF pairs)
@@ -24,12 +33,10 @@ std::string geometryText(const UIWidget& widget)
 void addToolTipSection(WidgetGallery& gallery)
 {
     gallery.beginSection("Tooltips");
-    auto& first = gallery.add("tooltip-label", std::make_unique<UILabel>(&gallery.window()));
-    first.setText(u"Hover for a tooltip");
-    first.setToolTip(u"A tooltip\r\n\r\nof two lines");
-    auto& second = gallery.add("tooltip-neighbour", std::make_unique<UILabel>(&gallery.window()));
-    second.setText(u"Its neighbour");
-    second.setToolTip(u"The neighbour's tooltip");
+    auto& first = gallery.add("tooltip-label",
+                              labelWithToolTip(gallery, u"Hover for a tooltip", u"A tooltip\r\n\r\nof two lines"));
+    auto& second =
+        gallery.add("tooltip-neighbour", labelWithToolTip(gallery, u"Its neighbour", u"The neighbour's tooltip"));
     auto& field = gallery.add("tooltip-field", std::make_unique<UIHotKey>(&gallery.window()));
     field.channel(UIWidget::Channel::KeyPress).connect(&field, [&gallery, &field](UIEvent&) {
         gallery.log().line("tooltip-field text " + toUtf8(field.text()));
