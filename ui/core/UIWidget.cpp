@@ -260,12 +260,14 @@ void UIWidget::applyVisibleFlag(bool on, bool tearingDown)
     d->flags &= ~static_cast<uint32_t>(Flag::Visible | Flag::Hovered);
     if (isWindow() && d->host)
         d->host->show(false, false, false);
-    // Nothing hidden keeps the grabber or the focus, below this widget
-    // either.
+    // Nothing hidden keeps the grabber, the focus or the tooltip, below
+    // this widget either.
     if (UIWidget* grabber = manager.grabber(); grabber && grabber->isDescendantOf(this))
         manager.setGrabber(nullptr);
     if (UIWidget* focus = manager.focusWidget(); focus && focus->isDescendantOf(this))
         focus->clearFocus();
+    if (UIWidget* owner = manager.toolTipOwner(); owner && owner->isDescendantOf(this))
+        manager.hideToolTip();
     if (!self)
         return;
     if (!isWindow() && isCreated()) {

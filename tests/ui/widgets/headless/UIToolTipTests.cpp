@@ -140,9 +140,9 @@ TEST_F(ToolTipTest, QuickReshowOnANeighbour)
     }
 }
 
-TEST_F(ToolTipTest, NothingShowsForAPressOrAGoneOwner)
+TEST_F(ToolTipTest, NothingShowsForAPressOrAGoneOrHiddenOwner)
 {
-    enum class Event { PressAndRelease, ButtonHeldWhenDue, OwnerDestroyedPending, OwnerDestroyedShown };
+    enum class Event { PressAndRelease, ButtonHeldWhenDue, OwnerDestroyedPending, OwnerDestroyedShown, OwnerHidden };
     struct Case {
         const char* name;
         Event event;
@@ -152,6 +152,7 @@ TEST_F(ToolTipTest, NothingShowsForAPressOrAGoneOwner)
         {"button held when due", Event::ButtonHeldWhenDue},
         {"owner destroyed while pending", Event::OwnerDestroyedPending},
         {"owner destroyed while shown", Event::OwnerDestroyedShown},
+        {"owner hidden while shown", Event::OwnerHidden},
     };
     for (const Case& c : cases) {
         freshTip();
@@ -175,9 +176,13 @@ TEST_F(ToolTipTest, NothingShowsForAPressOrAGoneOwner)
             owner.reset();
             break;
         case Event::OwnerDestroyedShown:
+        case Event::OwnerHidden:
             advance(UIToolTip::kDefaultDelay);
             ASSERT_TRUE(tip->isVisible()) << c.name;
-            owner.reset();
+            if (c.event == Event::OwnerHidden)
+                owner->hide();
+            else
+                owner.reset();
             break;
         }
         EXPECT_EQ(delayUntilShown(), std::nullopt) << c.name;
