@@ -52,6 +52,8 @@ enum WindowStyle : uint32_t {
 enum WindowExStyle : uint32_t {
     WindowExStyleTopMost = 0x00000008,
     WindowExStyleLayered = 0x00080000,
+    // Neither a click nor showing makes the window the active one.
+    WindowExStyleNoActivate = 0x08000000,
 };
 
 // Message numbers the toolkit handles, with the values of the Windows API:

@@ -18,4 +18,8 @@ std::optional<OsVersion> osVersion();
 // The process command line as the system gives it.
 String processCommandLine();
 
+// Whether the system draws a shadow under menus and tooltips (a user
+// setting); popups without one draw a border of their own instead.
+bool systemDrawsDropShadows();
+
 } // namespace platform

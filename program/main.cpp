@@ -7,6 +7,8 @@
 #include "platform/SystemInfo.h"
 #include "program/AppController.h"
 #include "ui/core/UIManager.h"
+#include "ui/core/UINativeWindow.h"
+#include "ui/widgets/UIToolTip.h"
 
 #include <memory>
 
@@ -35,9 +37,16 @@ int applicationMain()
         || !UIManager::instance().loadStyle(kStyleName, application->applicationFolder()))
         return kRefused;
 
+    UINativeWindow::install();
+    // The one tooltip popup: made once the style set is loaded, so it takes
+    // its look, and kept until every window (every possible owner) is gone.
+    auto toolTip = std::make_unique<UIToolTip>();
+    UIManager::instance().setToolTipPresenter(toolTip.get());
+
     auto controller = std::make_unique<AppController>();
     const int result = application->run();
     controller.reset();
+    toolTip.reset();
     application.reset();
     return result;
 }

@@ -7,4 +7,7 @@ std::optional<OsVersion> osVersion() { return OsVersion{10, 0}; }
 
 String processCommandLine() { return {}; }
 
+// Like a system with the effect turned off, so popups draw their border.
+bool systemDrawsDropShadows() { return false; }
+
 } // namespace platform

@@ -19,4 +19,10 @@ std::optional<OsVersion> osVersion()
 
 String processCommandLine() { return win32::fromWide(GetCommandLineW()); }
 
+bool systemDrawsDropShadows()
+{
+    BOOL on = FALSE;
+    return SystemParametersInfoW(SPI_GETDROPSHADOW, 0, &on, 0) && on;
+}
+
 } // namespace platform

@@ -38,6 +38,7 @@
 #include "ui/core/UIManager.h"
 #include "ui/core/UINativeWindow.h"
 #include "ui/core/UIWindow.h"
+#include "ui/widgets/UIToolTip.h"
 
 #include <cstring>
 #include <memory>
@@ -143,6 +144,9 @@ int runWidgets(Application& application, DemoLog& log)
         log.line("no style set");
         return 1;
     }
+    // Made before the window and its widgets, so it outlives every owner.
+    UIToolTip toolTip;
+    UIManager::instance().setToolTipPresenter(&toolTip);
     UIWindow window;
     UINativeWindow& host = *window.nativeWindow();
     host.setWindowType(WindowType::ResizableFrame | WindowType::MinimizeBox | WindowType::MaximizeBox

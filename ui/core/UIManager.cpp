@@ -110,12 +110,12 @@ void UIManager::forget(const UIWidget* widget)
         hideToolTip();
 }
 
-void UIManager::showToolTip(UIWidget& owner, StringView text, Point position)
+void UIManager::showToolTip(UIWidget& owner, StringView text, const UIToolTipSettings& settings)
 {
     m_toolTipOwner = &owner;
     m_toolTipText = String(text);
     if (m_toolTipPresenter)
-        m_toolTipPresenter->show(owner, text, position);
+        m_toolTipPresenter->showToolTip(owner, text, settings);
 }
 
 bool UIManager::loadStyle(StringView name, StringView executableFolder)
@@ -138,7 +138,7 @@ void UIManager::hideToolTip()
     m_toolTipOwner = nullptr;
     m_toolTipText.clear();
     if (m_toolTipPresenter)
-        m_toolTipPresenter->hide();
+        m_toolTipPresenter->hideToolTip();
 }
 
 void UIManager::hideToolTipOf(const UIWidget* widget)

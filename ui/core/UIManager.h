@@ -12,6 +12,7 @@
 #include "platform/Geometry.h"
 #include "platform/Text.h"
 #include "ui/core/UICursorTable.h"
+#include "ui/core/UIToolTipPresenter.h"
 
 #include <array>
 #include <cstdint>
@@ -22,7 +23,6 @@
 #include <vector>
 
 class UIStyleSet;
-class UIToolTipPresenter;
 class UIWidget;
 class UIWindowHost;
 
@@ -102,10 +102,12 @@ public:
     void resetPressHistory() { m_presses = {}; }
 
     // --- Tooltip ---
+    // The presenter is not owned; it uninstalls itself when it goes.
     void setToolTipPresenter(UIToolTipPresenter* presenter) { m_toolTipPresenter = presenter; }
+    UIToolTipPresenter* toolTipPresenter() const { return m_toolTipPresenter; }
     UIWidget* toolTipOwner() const { return m_toolTipOwner; }
     const String& toolTipText() const { return m_toolTipText; }
-    void showToolTip(UIWidget& owner, StringView text, Point position);
+    void showToolTip(UIWidget& owner, StringView text, const UIToolTipSettings& settings);
     void hideToolTip();
     // Hides the tooltip when it belongs to the widget.
     void hideToolTipOf(const UIWidget* widget);

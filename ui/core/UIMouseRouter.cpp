@@ -23,6 +23,8 @@ UIWidget& UIMouseRouter::target(Point position, bool grabberFirst) const
 
 void UIMouseRouter::press(Point position, uint32_t button, uint32_t buttons, uint32_t modifiers)
 {
+    // A press ends the tooltip, and cancels one still waiting to show.
+    UIManager::instance().hideToolTip();
     UIWidget& to = target(position, true);
     if (buttons != 0)
         if (UIWindowHost* host = m_root.window()->host())

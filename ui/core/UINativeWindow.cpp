@@ -293,7 +293,14 @@ uint32_t UINativeWindow::styleFor(uint32_t type, bool hasParentWindow)
 
 uint32_t UINativeWindow::exStyleFor(uint32_t type)
 {
-    return (type & WindowType::TopMost) ? uint32_t(platform::WindowExStyleTopMost) : 0u;
+    uint32_t exStyle = 0;
+    if (type & WindowType::TopMost)
+        exStyle |= platform::WindowExStyleTopMost;
+    // Showing without activation is not enough: a click would still
+    // activate the window and take the keyboard from the focused field.
+    if (type & WindowType::NoActivate)
+        exStyle |= platform::WindowExStyleNoActivate;
+    return exStyle;
 }
 
 UIWidget* UINativeWindow::parentWindow() const
@@ -395,8 +402,12 @@ void UINativeWindow::setWindowTypeFlag(uint32_t flag, bool on)
     case WindowType::OwnedByDesktop:
         m_window.setOwner(on ? platform::NativeWindow::desktopWindow() : nullptr);
         break;
+    case WindowType::NoActivate:
+        m_window.setExStyle(on ? m_window.exStyle() | platform::WindowExStyleNoActivate
+                               : m_window.exStyle() & ~uint32_t(platform::WindowExStyleNoActivate));
+        break;
     case WindowType::TopMost:
-        m_window.setTopMost(on, m_window.isVisible());
+        m_window.setTopMost(on, m_window.isVisible() && !(m_windowType & WindowType::NoActivate));
         break;
     case WindowType::ResizableFrame:
     case WindowType::MinimizeBox:

@@ -6,6 +6,7 @@
 #include "ui/core/UIPopupMenu.h"
 #include "ui/core/UIStyleSet.h"
 #include "ui/core/UITimers.h"
+#include "ui/core/UIToolTipPresenter.h"
 #include "ui/core/UIWidgetPrivate.h"
 #include "ui/core/WidgetLayout.h"
 
@@ -259,12 +260,14 @@ void UIWidget::applyVisibleFlag(bool on, bool tearingDown)
     d->flags &= ~static_cast<uint32_t>(Flag::Visible | Flag::Hovered);
     if (isWindow() && d->host)
         d->host->show(false, false, false);
-    // Nothing hidden keeps the grabber or the focus, below this widget
-    // either.
+    // Nothing hidden keeps the grabber, the focus or the tooltip, below
+    // this widget either.
     if (UIWidget* grabber = manager.grabber(); grabber && grabber->isDescendantOf(this))
         manager.setGrabber(nullptr);
     if (UIWidget* focus = manager.focusWidget(); focus && focus->isDescendantOf(this))
         focus->clearFocus();
+    if (UIWidget* owner = manager.toolTipOwner(); owner && owner->isDescendantOf(this))
+        manager.hideToolTip();
     if (!self)
         return;
     if (!isWindow() && isCreated()) {
@@ -567,10 +570,8 @@ void UIWidget::updateToolTip(Point position)
     }
     if (manager.toolTipOwner() && (manager.toolTipOwner() != this || manager.toolTipText() != text))
         manager.hideToolTip();
-    if (!text.empty() && manager.toolTipOwner() != this) {
-        const Point at{position.x + d->toolTipPlacement[0], position.y + d->toolTipPlacement[1]};
-        manager.showToolTip(*this, text, at);
-    }
+    if (!text.empty() && manager.toolTipOwner() != this)
+        manager.showToolTip(*this, text, UIToolTipSettings::fromPlacement(d->toolTipPlacement));
 }
 
 void UIWidget::dispatchKey(UIKeyEvent& event)

@@ -252,6 +252,7 @@ public:
     void setToolTip(String text);
     int32_t toolTipMaxLength() const;
     void setToolTipMaxLength(int32_t length);
+    // The tooltip's delay, display time and options (UIToolTipSettings).
     void setToolTipPlacement(const std::array<int32_t, 3>& values);
     int32_t placement() const;
     void setPlacement(int32_t alignment);

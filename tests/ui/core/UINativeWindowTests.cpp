@@ -171,6 +171,8 @@ TEST_F(NativeWindowHost, WindowTypesGiveTheirStylesAtCreationAndLater)
         {0x200, WindowStylePopup | WindowStyleClipChildren, WindowStyleCaption | WindowStyleThickFrame, 0, false},
         {0x10, WindowStyleCaption, WindowStyleSystemMenu | WindowStyleThickFrame | WindowStylePopup,
          WindowExStyleTopMost, true},
+        // A tooltip's popup: no click may activate it either.
+        {0x218, WindowStylePopup, WindowStyleCaption, WindowExStyleTopMost | WindowExStyleNoActivate, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
@@ -184,7 +186,7 @@ TEST_F(NativeWindowHost, WindowTypesGiveTheirStylesAtCreationAndLater)
             NativeWindow& native = hostOf(*window).nativeWindow();
             EXPECT_EQ(native.style() & c.present, c.present);
             EXPECT_EQ(native.style() & c.absent, 0u);
-            EXPECT_EQ(native.exStyle() & WindowExStyleTopMost, c.exPresent);
+            EXPECT_EQ(native.exStyle() & (WindowExStyleTopMost | WindowExStyleNoActivate), c.exPresent);
         }
         if (application().package(u"data")) {
             EXPECT_EQ(hostOf(created).nativeWindow().hasIcons(), c.icons);
