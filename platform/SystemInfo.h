@@ -3,6 +3,7 @@
 
 #include "platform/Text.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace platform {
@@ -17,5 +18,9 @@ std::optional<OsVersion> osVersion();
 
 // The process command line as the system gives it.
 String processCommandLine();
+
+// How long the pointer rests on a menu item before its submenu opens, in
+// milliseconds (the user's setting).
+uint32_t menuShowDelay();
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "ui/core/PackageImage.h"
 #include "ui/core/UIEvent.h"
 #include "ui/core/UIManager.h"
+#include "ui/core/UIPopupMenu.h"
 #include "ui/core/UIWidget.h"
 #include "ui/core/WidgetLayout.h"
 
@@ -208,6 +209,14 @@ void closeOpenPopupMenu()
     if (UIWidget* menu = process().openPopupMenu.get())
         menu->setVisible(false);
     process().openPopupMenu = UIWidgetGuard();
+}
+
+// Input reaching a window of the open menu chain is the menu's own: a press
+// there must not dismiss the menu before its item is activated.
+bool insideOpenPopupMenu(const UIWidget& window)
+{
+    const auto* menu = dynamic_cast<const UIPopupMenu*>(process().openPopupMenu.get());
+    return menu && menu->holdsWindow(window);
 }
 
 void dropGrabber()
@@ -581,7 +590,7 @@ void UINativeWindow::setBlockMonitorPowerOff(bool block) { process().blockMonito
 std::optional<intptr_t> UINativeWindow::windowMessage(WindowMessage& message)
 {
     const WindowMessageId id = message.id();
-    if (isButtonDown(id))
+    if (isButtonDown(id) && !insideOpenPopupMenu(m_owner))
         closeOpenPopupMenu();
     if (message.message == platform::NativeWindow::taskbarButtonCreatedMessage()) {
         m_owner.setFlag(UIWidget::Flag::HostSignalled, true);
@@ -777,7 +786,9 @@ void UINativeWindow::focusGained()
 
 void UINativeWindow::focusLost()
 {
-    closeOpenPopupMenu();
+    // A submenu taking the keyboard from its parent menu keeps the chain open.
+    if (!insideOpenPopupMenu(m_owner))
+        closeOpenPopupMenu();
     m_heldKeys.clear();
     UIManager& manager = UIManager::instance();
     if (UIWidget* grabber = manager.grabber(); grabber && grabber->window() == &m_owner) {
