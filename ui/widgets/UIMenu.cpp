@@ -514,7 +514,9 @@ void UIMenu::paintItem(UICanvas& canvas, const UIMenuItem& item, bool hovered) c
                        area.width - m_itemPadding.left - m_itemPadding.right,
                        area.height - m_itemPadding.top - m_itemPadding.bottom};
     if (column) {
-        const Rect iconArea{content.x, area.y, column, area.height};
+        // The column is the item's first "itemIconSpace" pixels, up to the
+        // vertical line; the text follows the line after the left padding.
+        const Rect iconArea{content.x, area.y, std::max(0, column - m_itemPadding.left), area.height};
         if (item.isCheckable()) {
             const UISkin& indicator = item.isRadio() ? m_radioSkin : m_checkSkin;
             if (item.isChecked() && !indicator.isEmpty()) {
