@@ -219,6 +219,21 @@ bool insideOpenPopupMenu(const UIWidget& window)
     return menu && menu->holdsWindow(window);
 }
 
+// Whether the native window belongs to the open menu chain: the keyboard
+// moving between the chain's windows keeps the menu open, any other loss
+// of it closes the menu.
+bool insideOpenPopupMenu(NativeHandle handle)
+{
+    if (!handle || !process().openPopupMenu)
+        return false;
+    for (UIWidget* widget : UIManager::instance().widgets()) {
+        const auto* host = widget->isWindow() ? dynamic_cast<const UINativeWindow*>(widget->host()) : nullptr;
+        if (host && host->handle() == handle)
+            return insideOpenPopupMenu(*widget);
+    }
+    return false;
+}
+
 void dropGrabber()
 {
     UIManager& manager = UIManager::instance();
@@ -651,7 +666,7 @@ std::optional<intptr_t> UINativeWindow::windowMessage(WindowMessage& message)
         focusGained();
         return 0;
     case WindowMessageId::KillFocus:
-        focusLost();
+        focusLost(reinterpret_cast<NativeHandle>(message.wParam));
         return 0;
     case WindowMessageId::Paint:
         if (!message.rect.isEmpty())
@@ -784,10 +799,10 @@ void UINativeWindow::focusGained()
     (target ? target : &m_owner)->setFocus();
 }
 
-void UINativeWindow::focusLost()
+void UINativeWindow::focusLost(NativeHandle receiver)
 {
     // A submenu taking the keyboard from its parent menu keeps the chain open.
-    if (!insideOpenPopupMenu(m_owner))
+    if (!insideOpenPopupMenu(receiver))
         closeOpenPopupMenu();
     m_heldKeys.clear();
     UIManager& manager = UIManager::instance();

@@ -319,18 +319,25 @@ void UIMenu::setVisible(bool visible)
         return;
     }
     const UIWidgetGuard self(this);
+    const bool openSubmenu = m_parentMenu && m_parentMenu->m_openSubmenu == this;
     closeSubmenu();
     killTimer(kSubmenuTimer);
     m_hovered = -1;
+    // The keyboard goes back to the parent menu before this window hides:
+    // the system would otherwise hand it to the owner window, which closes
+    // the whole chain.
+    if (openSubmenu) {
+        if (UIWindowHost* parentHost = m_parentMenu->host())
+            parentHost->activate(true);
+        m_parentMenu->setFocus();
+    }
     UIWidget::setVisible(false);
     if (!self)
         return;
-    if (m_parentMenu && m_parentMenu->m_openSubmenu == this) {
+    if (openSubmenu)
         m_parentMenu->m_openSubmenu = nullptr;
-        m_parentMenu->setFocus();
-    } else {
+    else
         setOwnerPopupFlags(false);
-    }
     if (UINativeWindow::openPopupMenu() == this)
         UINativeWindow::setOpenPopupMenu(nullptr);
     UINotifyEvent notification;

@@ -18,11 +18,13 @@ namespace {
 using platform::messageNumber;
 using platform::WindowMessageId;
 
-void press(UIWidget& window)
+constexpr uintptr_t kEscape = 27;
+
+void post(UIWidget& window, WindowMessageId id, uintptr_t wParam = 0)
 {
     auto* host = dynamic_cast<UINativeWindow*>(window.host());
     ASSERT_TRUE(host);
-    ASSERT_TRUE(platform::postMessage(host->handle(), messageNumber(WindowMessageId::LeftButtonDown), 0, 0));
+    ASSERT_TRUE(platform::postMessage(host->handle(), messageNumber(id), wParam, 0));
     platform::dispatchPendingMessages();
 }
 
@@ -67,9 +69,17 @@ TEST_F(MenuHostTest, PressesInsideTheChainKeepItOpenOthersCloseIt)
     struct Case {
         const char* name;
         int which; // 0 root, 1 submenu, 2 the window below
-        bool staysOpen;
+        WindowMessageId message;
+        uintptr_t wParam;
+        bool rootOpen;
+        bool subOpen;
     };
-    const Case cases[] = {{"root menu", 0, true}, {"submenu", 1, true}, {"owner window", 2, false}};
+    const Case cases[] = {
+        {"press on the root menu", 0, WindowMessageId::LeftButtonDown, 0, true, true},
+        {"press on the submenu", 1, WindowMessageId::LeftButtonDown, 0, true, true},
+        {"press on the owner window", 2, WindowMessageId::LeftButtonDown, 0, false, false},
+        {"Escape in the submenu", 1, WindowMessageId::KeyDown, kEscape, true, false},
+    };
     for (const Case& c : cases) {
         root->popup(window->mapToScreen({10, 10}));
         root->activate(1);
@@ -77,9 +87,9 @@ TEST_F(MenuHostTest, PressesInsideTheChainKeepItOpenOthersCloseIt)
         ASSERT_TRUE(root->isVisible() && sub->isVisible()) << c.name;
         EXPECT_EQ(UINativeWindow::openPopupMenu(), root.get()) << c.name;
         UIWidget* targets[] = {root.get(), sub.get(), window.get()};
-        press(*targets[c.which]);
-        EXPECT_EQ(root->isVisible(), c.staysOpen) << c.name;
-        EXPECT_EQ(sub->isVisible(), c.staysOpen) << c.name;
+        post(*targets[c.which], c.message, c.wParam);
+        EXPECT_EQ(root->isVisible(), c.rootOpen) << c.name;
+        EXPECT_EQ(sub->isVisible(), c.subOpen) << c.name;
         root->hide();
         EXPECT_EQ(UINativeWindow::openPopupMenu(), nullptr) << c.name;
     }
