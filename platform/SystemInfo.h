@@ -3,6 +3,7 @@
 
 #include "platform/Text.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace platform {
@@ -21,5 +22,9 @@ String processCommandLine();
 // Whether the system draws a shadow under menus and tooltips (a user
 // setting); popups without one draw a border of their own instead.
 bool systemDrawsDropShadows();
+
+// How long the pointer rests on a menu item before its submenu opens, in
+// milliseconds (the user's setting).
+uint32_t menuShowDelay();
 
 } // namespace platform

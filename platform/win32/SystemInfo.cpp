@@ -25,4 +25,14 @@ bool systemDrawsDropShadows()
     return SystemParametersInfoW(SPI_GETDROPSHADOW, 0, &on, 0) && on;
 }
 
+uint32_t menuShowDelay()
+{
+    // The system's own default, for a system that does not answer.
+    constexpr uint32_t kFallbackDelayMs = 400;
+    DWORD delay = 0;
+    if (!SystemParametersInfoW(SPI_GETMENUSHOWDELAY, 0, &delay, 0))
+        return kFallbackDelayMs;
+    return delay;
+}
+
 } // namespace platform

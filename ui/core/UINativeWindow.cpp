@@ -7,6 +7,7 @@
 #include "ui/core/PackageImage.h"
 #include "ui/core/UIEvent.h"
 #include "ui/core/UIManager.h"
+#include "ui/core/UIPopupMenu.h"
 #include "ui/core/UIWidget.h"
 #include "ui/core/WidgetLayout.h"
 
@@ -208,6 +209,29 @@ void closeOpenPopupMenu()
     if (UIWidget* menu = process().openPopupMenu.get())
         menu->setVisible(false);
     process().openPopupMenu = UIWidgetGuard();
+}
+
+// Input reaching a window of the open menu chain is the menu's own: a press
+// there must not dismiss the menu before its item is activated.
+bool insideOpenPopupMenu(const UIWidget& window)
+{
+    const auto* menu = dynamic_cast<const UIPopupMenu*>(process().openPopupMenu.get());
+    return menu && menu->holdsWindow(window);
+}
+
+// Whether the native window belongs to the open menu chain: the keyboard
+// moving between the chain's windows keeps the menu open, any other loss
+// of it closes the menu.
+bool insideOpenPopupMenu(NativeHandle handle)
+{
+    if (!handle || !process().openPopupMenu)
+        return false;
+    for (UIWidget* widget : UIManager::instance().widgets()) {
+        const auto* host = widget->isWindow() ? dynamic_cast<const UINativeWindow*>(widget->host()) : nullptr;
+        if (host && host->handle() == handle)
+            return insideOpenPopupMenu(*widget);
+    }
+    return false;
 }
 
 void dropGrabber()
@@ -592,7 +616,7 @@ void UINativeWindow::setBlockMonitorPowerOff(bool block) { process().blockMonito
 std::optional<intptr_t> UINativeWindow::windowMessage(WindowMessage& message)
 {
     const WindowMessageId id = message.id();
-    if (isButtonDown(id))
+    if (isButtonDown(id) && !insideOpenPopupMenu(m_owner))
         closeOpenPopupMenu();
     if (message.message == platform::NativeWindow::taskbarButtonCreatedMessage()) {
         m_owner.setFlag(UIWidget::Flag::HostSignalled, true);
@@ -653,7 +677,7 @@ std::optional<intptr_t> UINativeWindow::windowMessage(WindowMessage& message)
         focusGained();
         return 0;
     case WindowMessageId::KillFocus:
-        focusLost();
+        focusLost(reinterpret_cast<NativeHandle>(message.wParam));
         return 0;
     case WindowMessageId::Paint:
         if (!message.rect.isEmpty())
@@ -786,9 +810,11 @@ void UINativeWindow::focusGained()
     (target ? target : &m_owner)->setFocus();
 }
 
-void UINativeWindow::focusLost()
+void UINativeWindow::focusLost(NativeHandle receiver)
 {
-    closeOpenPopupMenu();
+    // A submenu taking the keyboard from its parent menu keeps the chain open.
+    if (!insideOpenPopupMenu(receiver))
+        closeOpenPopupMenu();
     m_heldKeys.clear();
     UIManager& manager = UIManager::instance();
     if (UIWidget* grabber = manager.grabber(); grabber && grabber->window() == &m_owner) {

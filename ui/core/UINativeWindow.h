@@ -148,7 +148,8 @@ private:
     std::optional<intptr_t> systemCommand(const platform::WindowMessage& message);
     void showRequest(const platform::WindowMessage& message);
     void focusGained();
-    void focusLost();
+    // The window that takes the keyboard, when the system says.
+    void focusLost(NativeHandle receiver);
     void positionChanged(const platform::WindowMessage& message, bool& handled);
     void minimumTrackingSize(platform::WindowMessage& message);
     std::optional<intptr_t> keyMessage(const platform::WindowMessage& message);

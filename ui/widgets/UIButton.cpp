@@ -3,6 +3,7 @@
 #include "ui/core/StyleValues.h"
 #include "ui/core/UICanvas.h"
 #include "ui/core/UILayout.h"
+#include "ui/widgets/UIMenu.h"
 
 #include <algorithm>
 
@@ -23,7 +24,12 @@ UIButton::UIButton(UIWidget* parent) : UIAbstractButton(parent)
     create(u"UIButton");
 }
 
-UIButton::~UIButton() { destroyWidget(); }
+UIButton::~UIButton()
+{
+    if (UIMenu* attached = menu())
+        attached->closed.disconnectAll(this);
+    destroyWidget();
+}
 
 void UIButton::setStyleProperty(StringView name, StringView value)
 {
@@ -89,12 +95,32 @@ void UIButton::setFlat(bool flat)
 
 void UIButton::setDefault(bool isDefault) { m_default = isDefault; }
 
+UIMenu* UIButton::menu() const { return static_cast<UIMenu*>(m_menu.get()); }
+
+void UIButton::setMenu(UIMenu* attached)
+{
+    if (UIMenu* previous = menu())
+        previous->closed.disconnectAll(this);
+    m_menu = UIWidgetGuard(attached);
+    if (attached)
+        attached->closed.connect(this, [this](UIEvent&) { menuClosed(); });
+}
+
+void UIButton::menuClosed()
+{
+    setChecked(false);
+    m_menuArmed = false;
+    startTimer(kMenuRearmTimer, kMenuRearmDelayMs);
+}
+
+bool UIButton::looksChecked() const { return showsChecked() || (menu() && isChecked()); }
+
 UIButton::Frame UIButton::frame() const
 {
     const bool pressed = testFlag(Flag::Pressed), hovered = testFlag(Flag::Hovered);
     if (!isEnabled())
         return Frame::Disabled;
-    if (showsChecked())
+    if (looksChecked())
         return Frame::Checked;
     if (pressed && hovered)
         return Frame::Pressed;
@@ -114,7 +140,7 @@ const UIImage& UIButton::currentIcon() const
 {
     if (!isEnabled())
         return m_icons[DisabledIcon];
-    if (showsChecked())
+    if (looksChecked())
         return m_icons[PressedIcon];
     if (testFlag(Flag::Hovered))
         return m_icons[testFlag(Flag::Pressed) ? PressedIcon : HoveredIcon];
@@ -157,7 +183,7 @@ void UIButton::paintEvent(UIPaintEvent&)
     if (!m_flat)
         drawSkin(canvas, m_frameSkin, static_cast<int32_t>(frame()), rect());
     Rect content = rect();
-    if (!m_flat && (testFlag(Flag::Pressed) || showsChecked()))
+    if (!m_flat && (testFlag(Flag::Pressed) || looksChecked()))
         content = {content.x + m_downOffset.x, content.y + m_downOffset.y, content.width, content.height};
     if (hasIcons())
         content = drawIcon(canvas, content);
@@ -172,11 +198,29 @@ void UIButton::paintEvent(UIPaintEvent&)
     // falls on the other side.
     uint32_t color = m_look.foreground.color, shadow = m_look.shadowForeground.color;
     Point offset = m_look.shadowOffset;
-    if (showsChecked()) {
+    if (looksChecked()) {
         std::swap(color, shadow);
         offset = {-offset.x, -offset.y};
     }
     drawShadowedText(canvas, content, text(), alignment(), color, shadow, offset);
+}
+
+void UIButton::mousePressEvent(UIMouseEvent& event)
+{
+    UIAbstractButton::mousePressEvent(event);
+    UIMenu* attached = menu();
+    if (!attached || !isEnabled() || !m_menuArmed)
+        return;
+    setChecked(true);
+    attached->popup(mapToScreen({0, height()}));
+}
+
+void UIButton::timerEvent(UITimerEvent& event)
+{
+    if (event.id() != kMenuRearmTimer)
+        return;
+    killTimer(kMenuRearmTimer);
+    m_menuArmed = true;
 }
 
 void UIButton::clickEvent(UIMouseEvent&)

@@ -7,11 +7,15 @@
 // skin "UIButton_Background", whose frames are normal, hovered, pressed,
 // disabled and checked. A flat button draws no frame and ignores padding
 // and "downOffset".
+//
+// A menu button opens its attached menu on a press, below itself, and looks
+// checked while the menu is open. The menu is not owned.
 
 #include "platform/Geometry.h"
 #include "ui/core/UIBrush.h"
 #include "ui/core/UIImage.h"
 #include "ui/core/UISkin.h"
+#include "ui/core/UIWidgetGuard.h"
 #include "ui/widgets/UIAbstractButton.h"
 #include "ui/widgets/UITextLook.h"
 
@@ -19,6 +23,7 @@
 #include <cstdint>
 
 class UICanvas;
+class UIMenu;
 
 class UIButton : public UIAbstractButton {
 public:
@@ -29,6 +34,10 @@ public:
     enum class Frame : int32_t { Normal = 0, Hovered = 1, Pressed = 2, Disabled = 3, Checked = 4 };
 
     static constexpr Size kDefaultMinimumSize{60, 20};
+    // After the menu closes, presses are ignored this long: the press that
+    // closed the menu must not open it again at once.
+    static constexpr uint32_t kMenuRearmTimer = 100004;
+    static constexpr uint32_t kMenuRearmDelayMs = 10;
 
     explicit UIButton(UIWidget* parent = nullptr);
     ~UIButton() override;
@@ -48,15 +57,26 @@ public:
     // The mark dialogs look for to find the button Enter stands for.
     bool isDefault() const { return m_default; }
     void setDefault(bool isDefault);
+    UIMenu* menu() const;
+    // Attaches the menu (null detaches); its closing reaches menuClosed.
+    void setMenu(UIMenu* menu);
+    bool isMenuArmed() const { return m_menuArmed; }
+    // Called when the attached menu has closed: drops the checked look and
+    // disarms the menu for a moment.
+    virtual void menuClosed();
 
 protected:
     void paintEvent(UIPaintEvent& event) override;
+    void mousePressEvent(UIMouseEvent& event) override;
     void clickEvent(UIMouseEvent& event) override;
     void keyPressEvent(UIKeyEvent& event) override;
+    void timerEvent(UITimerEvent& event) override;
 
 private:
     enum IconState { NormalIcon, DisabledIcon, HoveredIcon, PressedIcon, IconStateCount };
 
+    // Checked and checkable, or a menu button with its menu open.
+    bool looksChecked() const;
     // The frame the current state shows.
     Frame frame() const;
     bool hasIcons() const;
@@ -77,4 +97,6 @@ private:
     IconPosition m_iconPosition = IconPosition::Left;
     bool m_flat = false;
     bool m_default = false;
+    UIWidgetGuard m_menu;
+    bool m_menuArmed = true;
 };

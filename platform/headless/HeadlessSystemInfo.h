@@ -1,0 +1,13 @@
+#pragma once
+// Controls of the headless system's settings, for tests. Only the headless
+// build has this header's functions.
+
+#include <cstdint>
+
+namespace platform::headless {
+
+// Default, and after resetSystemInfo: 400 ms, the usual system default.
+void setMenuShowDelay(uint32_t delayMs);
+void resetSystemInfo();
+
+} // namespace platform::headless
