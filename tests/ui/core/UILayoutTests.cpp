@@ -46,10 +46,13 @@ std::vector<Rect> arrangeKids(UILayout& layout, const std::vector<Kid>& kids, Si
 
 TEST(UILayout, SharesSpareWidthAlongARow)
 {
-    constexpr Size kButton{60, 20};
-    constexpr Size kNothing{0, 0};
+    const Kid button{{60, 20}};
+    const Kid empty{{0, 0}};
+    const Kid growable{{0, 0}, SizePolicy::Preferred};
+    const Kid expander{{0, 0}, SizePolicy::Expanding};
+    const std::vector<Kid> four(4, growable), eleven(11, growable);
+    const std::vector<int32_t> tens(11, 10);
     struct Case {
-        const char* name;
         std::vector<Kid> kids;
         std::vector<std::pair<int, float>> columnStretch;
         int32_t spacing;
@@ -59,85 +62,30 @@ TEST(UILayout, SharesSpareWidthAlongARow)
         std::vector<int32_t> widths;
     };
     const std::vector<Case> cases = {
-        {"an expander takes all the spare room",
-         {{kButton}, {kNothing, SizePolicy::Expanding}, {kButton}},
-         {},
-         0,
-         0,
-         300,
-         {0, 60, 240},
-         {60, 180, 60}},
-        {"fixed items share it evenly", {{kButton}, {kButton}}, {}, 0, 0, 300, {0, 150}, {150, 150}},
-        {"the remainder goes to the rightmost growable column",
-         {{kNothing, SizePolicy::Preferred}, {kNothing, SizePolicy::Preferred}, {kNothing, SizePolicy::Preferred}},
-         {},
-         0,
-         0,
-         100,
-         {0, 33, 66},
-         {33, 33, 34}},
-        {"a fixed last column leaves the remainder to a growable one",
-         {{kNothing, SizePolicy::Preferred}, {kNothing, SizePolicy::Preferred}, {kNothing}},
-         {},
-         0,
-         0,
-         100,
-         {0, 33, 67},
-         {33, 34, 33}},
-        {"two expanders: the last one takes the remainder",
-         {{kNothing, SizePolicy::Expanding}, {kButton}, {kNothing, SizePolicy::Expanding}},
-         {},
-         0,
-         0,
-         101,
-         {0, 20, 80},
-         {20, 60, 21}},
-        {"stretch 50/0: halves round to even, the first largest takes the rest",
-         {{kButton}, {kButton}},
-         {{0, 50.0f}},
-         0,
-         0,
-         221,
-         {0, 111},
-         {111, 110}},
-        {"stretch without a zero column keeps its factors (no division by zero)",
-         {{kButton}, {kButton}},
-         {{0, 20.0f}, {1, 20.0f}},
-         0,
-         0,
-         220,
-         {0, 140},
-         {140, 80}},
-        {"a stretch above 100 narrows the zero columns",
-         {{kButton}, {kButton}},
-         {{1, 150.0f}},
-         0,
-         0,
-         220,
-         {0, 10},
-         {10, 210}},
-        {"stretch far above 100 never runs past the owner",
-         std::vector<Kid>(4, Kid{kNothing, SizePolicy::Preferred}),
-         {{0, 60.0f}, {1, 60.0f}, {2, 60.0f}},
-         0,
-         0,
-         100,
-         {0, 0, 60, 100},
-         {0, 60, 40, 0}},
-        {"a single stretched column takes everything", {{kButton}}, {{0, 40.0f}}, 0, 0, 100, {0}, {100}},
-        {"spacing and margins", {{kButton}, {kButton}}, {}, 6, 8, 142, {8, 74}, {60, 60}},
-        {"no spare room: nothing shrinks, the row overflows", {{kButton}, {kButton}}, {}, 4, 0, 100, {0, 64}, {60, 60}},
-        {"eleven columns: stretch past the tenth is ignored",
-         std::vector<Kid>(11, Kid{kNothing, SizePolicy::Preferred}),
-         {{0, 10.0f}, {10, 90.0f}, {-1, 5.0f}},
-         0,
-         0,
-         110,
-         {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100},
-         std::vector<int32_t>(11, 10)},
+        // An expander takes all the spare room; fixed items share it evenly.
+        {{button, expander, button}, {}, 0, 0, 300, {0, 60, 240}, {60, 180, 60}},
+        {{button, button}, {}, 0, 0, 300, {0, 150}, {150, 150}},
+        // The remainder goes to the rightmost growable column.
+        {{growable, growable, growable}, {}, 0, 0, 100, {0, 33, 66}, {33, 33, 34}},
+        {{growable, growable, empty}, {}, 0, 0, 100, {0, 33, 67}, {33, 34, 33}},
+        {{expander, button, expander}, {}, 0, 0, 101, {0, 20, 80}, {20, 60, 21}},
+        // Stretch 50/0: halves round to even, the first largest takes the rest.
+        {{button, button}, {{0, 50.0f}}, 0, 0, 221, {0, 111}, {111, 110}},
+        // No zero column: the factors are kept (no division by zero).
+        {{button, button}, {{0, 20.0f}, {1, 20.0f}}, 0, 0, 220, {0, 140}, {140, 80}},
+        // Above 100 the zero columns narrow, and never run past the owner.
+        {{button, button}, {{1, 150.0f}}, 0, 0, 220, {0, 10}, {10, 210}},
+        {four, {{0, 60.0f}, {1, 60.0f}, {2, 60.0f}}, 0, 0, 100, {0, 0, 60, 100}, {0, 60, 40, 0}},
+        {{button}, {{0, 40.0f}}, 0, 0, 100, {0}, {100}},
+        // Spacing and margins; with no spare room nothing shrinks and the row overflows.
+        {{button, button}, {}, 6, 8, 142, {8, 74}, {60, 60}},
+        {{button, button}, {}, 4, 0, 100, {0, 64}, {60, 60}},
+        // Eleven columns: stretch past the tenth is ignored.
+        {eleven, {{0, 10.0f}, {10, 90.0f}, {-1, 5.0f}}, 0, 0, 110, {0, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, tens},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (size_t n = 0; n < cases.size(); ++n) {
+        const Case& c = cases[n];
+        SCOPED_TRACE("case " + std::to_string(n));
         UILayout layout;
         layout.setSpacing(c.spacing, c.spacing);
         layout.setMargins({c.margin, c.margin, c.margin, c.margin});
@@ -188,8 +136,8 @@ TEST(UILayout, SizeHintCountsMarginsAndSpacing)
 TEST(UILayout, ChildrenFlowAndWrap)
 {
     using Positions = std::vector<std::pair<int32_t, int32_t>>; // (row, column)
+    constexpr auto kRow = UILayout::Flow::Row, kColumn = UILayout::Flow::Column;
     struct Case {
-        const char* name;
         UILayout::Flow flow;
         int32_t wrap;
         std::vector<Kid> kids;
@@ -199,31 +147,21 @@ TEST(UILayout, ChildrenFlowAndWrap)
     const Kid one{{10, 10}};
     const Kid wide{{10, 10}, SizePolicy::Fixed, 1, 2};
     const Kid tall{{10, 10}, SizePolicy::Fixed, 3, 1};
+    const Kid unspanned{{10, 10}, SizePolicy::Fixed, 0, -3};
     const std::vector<Case> cases = {
-        {"rowWrap 2 down columns", UILayout::Flow::Column, 2, {one, one, one}, {{0, 0}, {1, 0}, {0, 1}}, {1, 1, 1}},
-        {"columnWrap 2 along rows", UILayout::Flow::Row, 2, {one, one, one}, {{0, 0}, {0, 1}, {1, 0}}, {1, 1, 1}},
-        {"a span is cut to the room left",
-         UILayout::Flow::Row,
-         3,
-         {wide, wide, one},
-         {{0, 0}, {0, 2}, {1, 0}},
-         {2, 1, 1}},
-        {"no wrap: a span does not start a new line", UILayout::Flow::Row, 0, {wide, one}, {{0, 0}, {0, 2}}, {2, 1}},
-        {"negative wrap never wraps",
-         UILayout::Flow::Column,
-         -4,
-         {one, tall, one},
-         {{0, 0}, {1, 0}, {4, 0}},
-         {1, 3, 1}},
-        {"spans below 1 are 1",
-         UILayout::Flow::Row,
-         0,
-         {{{10, 10}, SizePolicy::Fixed, 0, -3}, one},
-         {{0, 0}, {0, 1}},
-         {1, 1}},
+        // rowWrap 2 down columns, columnWrap 2 along rows.
+        {kColumn, 2, {one, one, one}, {{0, 0}, {1, 0}, {0, 1}}, {1, 1, 1}},
+        {kRow, 2, {one, one, one}, {{0, 0}, {0, 1}, {1, 0}}, {1, 1, 1}},
+        // A span is cut to the room left; with no wrap it does not start a new line.
+        {kRow, 3, {wide, wide, one}, {{0, 0}, {0, 2}, {1, 0}}, {2, 1, 1}},
+        {kRow, 0, {wide, one}, {{0, 0}, {0, 2}}, {2, 1}},
+        // A negative wrap never wraps; spans below 1 are 1.
+        {kColumn, -4, {one, tall, one}, {{0, 0}, {1, 0}, {4, 0}}, {1, 3, 1}},
+        {kRow, 0, {unspanned, one}, {{0, 0}, {0, 1}}, {1, 1}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (size_t n = 0; n < cases.size(); ++n) {
+        const Case& c = cases[n];
+        SCOPED_TRACE("case " + std::to_string(n));
         UILayout layout;
         layout.setFlow(c.flow);
         layout.setColumnWrap(c.wrap);
