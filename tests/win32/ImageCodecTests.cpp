@@ -48,33 +48,6 @@ void pngChunk(platform::Bytes& out, const char* type, const platform::Bytes& dat
     putBe32(out, crc32(body.data(), body.size()));
 }
 
-// A 2 x 2 palette PNG: indices 0 1 / 2 0 with a transparency chunk, the
-// image data in one uncompressed deflate block.
-platform::Bytes palettePng()
-{
-    platform::Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    platform::Bytes header;
-    putBe32(header, 2);
-    putBe32(header, 2);
-    header.insert(header.end(), {8, 3, 0, 0, 0});
-    pngChunk(png, "IHDR", header);
-    pngChunk(png, "PLTE", {0xFF, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0xFF});
-    pngChunk(png, "tRNS", {0xFF, 0x80, 0x00});
-    const platform::Bytes raw = {0, 0, 1, 0, 2, 0};
-    platform::Bytes zlib = {0x78, 0x01, 0x01, static_cast<uint8_t>(raw.size()), 0, static_cast<uint8_t>(~raw.size()),
-                            0xFF};
-    zlib.insert(zlib.end(), raw.begin(), raw.end());
-    uint32_t a = 1, b = 0;
-    for (uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    putBe32(zlib, (b << 16) | a);
-    pngChunk(png, "IDAT", zlib);
-    pngChunk(png, "IEND", {});
-    return png;
-}
-
 // A PNG whose header declares width x height of 8-bit RGBA, followed by
 // one tiny (truncated) block of image data.
 platform::Bytes pngClaiming(uint32_t width, uint32_t height)
@@ -178,27 +151,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(ImageCodec, PalettePngLoadsAsArgbWithAlpha)
-{
-    const platform::Bytes png = palettePng();
-    UIImage image;
-    ASSERT_TRUE(image.loadFromMemory(png.data(), png.size()));
-    EXPECT_EQ(image.bitsPerPixel(), 32);
-    EXPECT_TRUE(image.hasAlpha());
-    EXPECT_FALSE(image.premultiplied());
-    EXPECT_EQ(image.pixel(0, 0), 0xFFFF0000u);
-    EXPECT_EQ(image.pixel(1, 0), 0x8000FF00u);
-    EXPECT_EQ(image.pixel(0, 1) >> 24, 0u);
-    EXPECT_EQ(image.pixel(1, 1), 0xFFFF0000u);
-
-    // The same bytes from a file.
-    const String path = tempPath("tintscope-palette.png");
-    ASSERT_TRUE(platform::writeFile(path, png));
-    UIImage fromFile = formats.load(path);
-    EXPECT_EQ(fromFile.pixel(1, 0), 0x8000FF00u);
-    fs::remove(fs::path(path));
-}
 
 TEST_F(ImageCodec, SavesByExtensionAndRoundTrips)
 {
