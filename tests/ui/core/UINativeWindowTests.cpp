@@ -422,10 +422,6 @@ TEST_F(NativeWindowHost, TwentyWindowsLeaveNoHandleOrClassBehind)
         EXPECT_FALSE(platform::NativeWindow::isClassRegistered(name));
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(NativeWindowHost, TopLevelWindowCountFollowsItsFilterBits)
 {
     UIManager& manager = UIManager::instance();
@@ -457,10 +453,6 @@ TEST_F(NativeWindowHost, TopLevelWindowCountFollowsItsFilterBits)
     EXPECT_EQ(manager.countTopLevelWindows(UIManager::VisibleOnly), before[1] + 1);
     manager.addOtherTopLevels(-2);
 }
-
-} // namespace
-
-namespace {
 
 // Paints itself in one colour.
 class FillWidget : public UIWidget {

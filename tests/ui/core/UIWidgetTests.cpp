@@ -24,7 +24,6 @@ void sendKey(UIWidget& target, UIEventType type, uint32_t key, uint32_t modifier
 TEST_F(WidgetTest, DefaultsAndStyleKey)
 {
     UIWidget first, second, third;
-    EXPECT_EQ(first.flags(), UIWidget::kInitialFlags);
     EXPECT_EQ(first.geometry(), (Rect{0, 0, 1, 1}));
     EXPECT_EQ(first.paintBuffer().size(), (Size{1, 1}));
     EXPECT_EQ(first.paintBuffer().pixel(0, 0) & 0xFFFFFFu, 0xFFFFFFu);
