@@ -15,11 +15,7 @@ CharClass classOf(char16_t c)
 
 } // namespace
 
-UITextCursor::UITextCursor(UITextDocument& document)
-    : m_document(document)
-{
-    moveToEnd();
-}
+UITextCursor::UITextCursor(UITextDocument& document) : m_document(document) { moveToEnd(); }
 
 int UITextCursor::selectionStart() const { return std::min(m_selection.anchor, m_selection.position); }
 

@@ -14,10 +14,10 @@
 
 struct InsertRules {
     bool readOnly = false;
-    int maxLength = -1;                   // 0 or less: unlimited
+    int maxLength = -1;                     // 0 or less: unlimited
     const UIValidator* validator = nullptr; // not owned
-    bool keepTabs = false;                // the Tab key inserts a tab; pasted tabs are dropped
-    EditKind kind = EditKind::Separate;   // Typing for characters typed one at a time
+    bool keepTabs = false;                  // the Tab key inserts a tab; pasted tabs are dropped
+    EditKind kind = EditKind::Separate;     // Typing for characters typed one at a time
 };
 
 enum class InsertResult {

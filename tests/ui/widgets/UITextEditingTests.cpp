@@ -54,13 +54,18 @@ TEST(UITextInsertTest, InsertChecks)
     const std::vector<InsertCase> cases = {
         {"truncated to the maximum length", u"", false, {.maxLength = 5}, {u"abcdefgh"}, u"abcde", 1},
         {"line breaks removed", u"", false, {}, {u"ab\r\ncd"}, u"abcd", 0},
-        {"controls removed", u"", false, {}, {u"a\x01" u"b\x7F\tc"}, u"abc", 0},
+        {"controls removed", u"", false, {}, {u"a\u0001b\u007F\tc"}, u"abc", 0},
         {"tab kept when asked", u"a", false, {.keepTabs = true}, {u"\t"}, u"a\t", 0},
         {"only line breaks", u"x", true, {}, {u"\r\n"}, u"x", 1},
         {"empty text", u"x", false, {}, {u""}, u"x", 1},
         {"read-only", u"x", true, {.readOnly = true}, {u"y"}, u"x", 1},
-        {"validator refuses one", u"", false, {.validator = &kDigitsOnly, .kind = EditKind::Typing},
-         {u"1", u"a", u"2"}, u"12", 1},
+        {"validator refuses one",
+         u"",
+         false,
+         {.validator = &kDigitsOnly, .kind = EditKind::Typing},
+         {u"1", u"a", u"2"},
+         u"12",
+         1},
         {"full field overtyped", u"abcde", true, {.maxLength = 5}, {u"z"}, u"z", 0},
         {"full field without selection", u"abcde", false, {.maxLength = 5}, {u"z"}, u"abcde", 1},
         {"pair never split", u"a", false, {.maxLength = 2}, {u"b\U0001F600"}, u"ab", 1},
@@ -113,10 +118,24 @@ TEST(UITextDocumentTest, UndoAndRedoRestoreEachStateExactly)
         [&] { type(u"hello "); },
         [&] { type(u"world"); },
         [&] { insertText(cursor, u" pasted", {}); },
-        [&] { cursor.setSelection({3, 8}); cursor.deleteSelection(); },
-        [&] { cursor.moveToEnd(); cursor.deletePrevious(); cursor.deletePrevious(); },
-        [&] { cursor.setPosition(1); cursor.deleteNext(); cursor.deleteNext(); },
-        [&] { cursor.setSelection({4, 0}); insertText(cursor, u"Z", typing); },
+        [&] {
+            cursor.setSelection({3, 8});
+            cursor.deleteSelection();
+        },
+        [&] {
+            cursor.moveToEnd();
+            cursor.deletePrevious();
+            cursor.deletePrevious();
+        },
+        [&] {
+            cursor.setPosition(1);
+            cursor.deleteNext();
+            cursor.deleteNext();
+        },
+        [&] {
+            cursor.setSelection({4, 0});
+            insertText(cursor, u"Z", typing);
+        },
         [&] { cursor.setText(u"replaced"); },
     };
     for (const auto& step : steps) {
@@ -149,8 +168,8 @@ TEST(UITextCursorTest, WordAndCharacterMoves)
     //                     0123456789012345
     const String kText = u"foo bar,baz  qux";
     const std::vector<Case> cases = {
-        {0, 1, 4}, {4, 1, 7}, {7, 1, 8}, {8, 1, 13}, {13, 1, 16}, {16, 1, 16},
-        {16, -1, 13}, {13, -1, 8}, {8, -1, 7}, {7, -1, 4}, {2, -1, 0}, {0, -1, 0},
+        {0, 1, 4},    {4, 1, 7},   {7, 1, 8},  {8, 1, 13}, {13, 1, 16}, {16, 1, 16},
+        {16, -1, 13}, {13, -1, 8}, {8, -1, 7}, {7, -1, 4}, {2, -1, 0},  {0, -1, 0},
     };
     UITextDocument document;
     UITextCursor cursor(document);
@@ -181,20 +200,24 @@ TEST(UITextCursorTest, RandomEditingKeepsTheSelectionInsideTheText)
                           .validator = pick(4) == 0 ? &kDigitsOnly : nullptr,
                           .kind = pick(2) == 0 ? EditKind::Typing : EditKind::Separate};
         const MoveMode mode = pick(2) == 0 ? MoveMode::KeepAnchor : MoveMode::MoveAnchor;
-        switch (pick(12)) {
-        case 0: insertText(cursor, pieces[static_cast<size_t>(pick(7))], rules); break;
-        case 1: cursor.undo(); break;
-        case 2: cursor.redo(); break;
-        case 3: cursor.deletePrevious(); break;
-        case 4: cursor.deleteNext(); break;
-        case 5: cursor.setSelection({pick(40) - 10, pick(40) - 10}); break;
-        case 6: cursor.moveWord(pick(2) ? 1 : -1, mode); break;
-        case 7: cursor.moveCharacter(pick(2) ? 1 : -1, mode); break;
-        case 8: cursor.deleteSelection(); break;
-        case 9: cursor.setText(pieces[static_cast<size_t>(pick(7))]); break;
-        case 10: document.setPasswordMode(!document.isPasswordMode()); break;
-        default: insertText(cursor, u"q", rules); break;
-        }
+        const int direction = pick(2) == 0 ? 1 : -1;
+        const StringView piece = pieces[static_cast<size_t>(pick(static_cast<int>(pieces.size())))];
+        const std::vector<std::function<void()>> actions = {
+            [&] { insertText(cursor, piece, rules); },
+            [&] { cursor.undo(); },
+            [&] { cursor.redo(); },
+            [&] { cursor.deletePrevious(); },
+            [&] { cursor.deleteNext(); },
+            [&] { cursor.deleteSelection(); },
+            [&] {
+                cursor.setSelection({pick(40) - 10, pick(40) - 10});
+            },
+            [&] { cursor.moveWord(direction, mode); },
+            [&] { cursor.moveCharacter(direction, mode); },
+            [&] { cursor.setText(piece); },
+            [&] { document.setPasswordMode(!document.isPasswordMode()); },
+        };
+        actions[static_cast<size_t>(pick(static_cast<int>(actions.size())))]();
         ASSERT_GE(cursor.selectionStart(), 0) << "step " << step;
         ASSERT_LE(cursor.selectionEnd(), document.length()) << "step " << step;
     }
