@@ -99,14 +99,15 @@ int UITextCursor::wordBoundary(int from, int direction) const
 
 void UITextCursor::moveWord(int direction, MoveMode mode) { setPosition(wordBoundary(position(), direction), mode); }
 
-bool UITextCursor::replaceSelection(StringView text, EditKind kind)
+bool UITextCursor::replaceSelection(StringView text, EditKind kind, AfterReplace after)
 {
     if (!hasSelection() && text.empty())
         return false;
     const int start = selectionStart();
-    const int caret = start + static_cast<int>(text.size());
-    m_document.replace(start, selectionEnd(), text, kind, m_selection, {caret, caret});
-    m_selection = {caret, caret};
+    const int end = start + static_cast<int>(text.size());
+    const TextSelection selection{after == AfterReplace::SelectText ? start : end, end};
+    m_document.replace(start, selectionEnd(), text, kind, m_selection, selection);
+    m_selection = selection;
     return true;
 }
 

@@ -11,6 +11,10 @@
 
 enum class MoveMode { MoveAnchor, KeepAnchor };
 
+// Where a replacement leaves the selection: a caret after the new text, or the
+// new text selected (a case change keeps its selection, and so does its redo).
+enum class AfterReplace { Caret, SelectText };
+
 class UITextCursor {
 public:
     explicit UITextCursor(UITextDocument& document);
@@ -40,7 +44,7 @@ public:
 
     // Edits recorded in the document's history. Each returns false when it
     // changes nothing.
-    bool replaceSelection(StringView text, EditKind kind);
+    bool replaceSelection(StringView text, EditKind kind, AfterReplace after = AfterReplace::Caret);
     bool deleteSelection();
     bool deletePrevious(); // Backspace: the selection, or the character before the caret
     bool deleteNext();     // Delete: the selection, or the character after the caret

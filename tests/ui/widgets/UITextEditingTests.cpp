@@ -136,6 +136,10 @@ TEST(UITextDocumentTest, UndoAndRedoRestoreEachStateExactly)
             cursor.setSelection({4, 0});
             insertText(cursor, u"Z", typing);
         },
+        [&] {
+            cursor.setSelection({0, 2});
+            cursor.replaceSelection(u"AB", EditKind::Separate, AfterReplace::SelectText);
+        },
         [&] { cursor.setText(u"replaced"); },
     };
     for (const auto& step : steps) {
