@@ -13,6 +13,14 @@ CharClass classOf(char16_t c)
     return isLetterOrDigit(c) ? CharClass::Word : CharClass::Other;
 }
 
+// True when `index` falls between the halves of a surrogate pair, where no
+// caret or edit boundary may stop.
+bool splitsPair(const String& text, int index)
+{
+    return index > 0 && index < static_cast<int>(text.size()) && (text[static_cast<size_t>(index)] & 0xFC00) == 0xDC00
+        && (text[static_cast<size_t>(index - 1)] & 0xFC00) == 0xD800;
+}
+
 } // namespace
 
 UITextCursor::UITextCursor(UITextDocument& document) : m_document(document) { moveToEnd(); }
@@ -50,21 +58,14 @@ void UITextCursor::selectAll() { setSelection({0, m_document.length()}); }
 
 void UITextCursor::moveCharacter(int direction, MoveMode mode)
 {
-    // Without Shift, a selection collapses to the side moved towards.
     if (mode == MoveMode::MoveAnchor && hasSelection()) {
         setPosition(direction < 0 ? selectionStart() : selectionEnd());
         return;
     }
-    if (m_document.isPasswordMode()) {
-        setPosition(direction < 0 ? 0 : m_document.length(), mode);
-        return;
-    }
-    const String& text = m_document.text();
-    int next = m_selection.position + (direction < 0 ? -1 : 1);
-    // Never stop between the halves of a surrogate pair.
-    if (next > 0 && next < m_document.length() && (text[static_cast<size_t>(next)] & 0xFC00) == 0xDC00
-        && (text[static_cast<size_t>(next - 1)] & 0xFC00) == 0xD800)
-        next += direction < 0 ? -1 : 1;
+    const int step = direction < 0 ? -1 : 1;
+    int next = m_selection.position + step;
+    if (splitsPair(m_document.text(), next))
+        next += step;
     setPosition(next, mode);
 }
 
@@ -121,9 +122,7 @@ bool UITextCursor::deletePrevious()
         return false;
     const int to = m_selection.position;
     int from = to - 1;
-    const String& text = m_document.text();
-    if (from > 0 && (text[static_cast<size_t>(from)] & 0xFC00) == 0xDC00
-        && (text[static_cast<size_t>(from - 1)] & 0xFC00) == 0xD800)
+    if (splitsPair(m_document.text(), from))
         --from;
     m_document.replace(from, to, {}, EditKind::DeleteBackward, m_selection, {from, from});
     m_selection = {from, from};
@@ -138,9 +137,7 @@ bool UITextCursor::deleteNext()
     if (from >= m_document.length())
         return false;
     int to = from + 1;
-    const String& text = m_document.text();
-    if (to < m_document.length() && (text[static_cast<size_t>(to - 1)] & 0xFC00) == 0xD800
-        && (text[static_cast<size_t>(to)] & 0xFC00) == 0xDC00)
+    if (splitsPair(m_document.text(), to))
         ++to;
     m_document.replace(from, to, {}, EditKind::DeleteForward, m_selection, {from, from});
     return true;

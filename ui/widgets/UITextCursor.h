@@ -32,12 +32,13 @@ public:
     void setSelection(TextSelection selection);
     void selectAll();
 
-    // One character, or in password mode the whole way to the text's end
-    // (words would give away the hidden text's shape).
+    // One character (a surrogate pair counts as one); without KeepAnchor a
+    // selection first collapses to the side moved towards.
     void moveCharacter(int direction, MoveMode mode = MoveMode::MoveAnchor);
     // To the start of the next word (forwards) or of this or the previous
     // word (backwards). Letters and digits form words, white space separates
-    // them, and every other character is a word of its own kind.
+    // them, and every other character is a word of its own kind. In password
+    // mode the whole text is one word, so the masked text's shape stays hidden.
     void moveWord(int direction, MoveMode mode = MoveMode::MoveAnchor);
     void moveToStart(MoveMode mode = MoveMode::MoveAnchor) { setPosition(0, mode); }
     void moveToEnd(MoveMode mode = MoveMode::MoveAnchor) { setPosition(m_document.length(), mode); }

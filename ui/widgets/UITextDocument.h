@@ -41,8 +41,9 @@ public:
     const String& text() const { return m_text; }
     int length() const { return static_cast<int>(m_text.size()); }
 
-    // What the field shows: the text, or one masking character per character
-    // in password mode.
+    // What the field shows: the text, or in password mode one masking
+    // character per code unit, so that positions in the text and in what is
+    // shown stay the same numbers.
     String displayText() const;
     bool isPasswordMode() const { return m_passwordMode; }
     void setPasswordMode(bool on) { m_passwordMode = on; }

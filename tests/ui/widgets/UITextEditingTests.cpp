@@ -186,10 +186,25 @@ TEST(UITextCursorTest, WordAndCharacterMoves)
     EXPECT_EQ(cursor.selectedText(), u"bar");
     cursor.moveCharacter(-1);
     EXPECT_EQ(cursor.selection(), (TextSelection{4, 4}));
+    // A surrogate pair is one character to the caret and to both deletions.
+    cursor.setText(u"a\U0001F600b");
+    cursor.setPosition(1);
+    cursor.moveCharacter(1);
+    EXPECT_EQ(cursor.position(), 3);
+    cursor.deletePrevious();
+    EXPECT_EQ(document.text(), u"ab");
+    cursor.setText(u"a\U0001F600b");
+    cursor.setPosition(1);
+    cursor.deleteNext();
+    EXPECT_EQ(document.text(), u"ab");
+
+    // Masked, words give nothing away.
+    cursor.setText(u"ab c");
     document.setPasswordMode(true);
+    EXPECT_EQ(document.displayText(), String(4, UITextDocument::kDefaultPasswordCharacter));
+    cursor.setPosition(0);
     cursor.moveWord(1);
     EXPECT_EQ(cursor.position(), document.length());
-    EXPECT_EQ(document.displayText(), String(kText.size(), UITextDocument::kDefaultPasswordCharacter));
 }
 
 TEST(UITextCursorTest, RandomEditingKeepsTheSelectionInsideTheText)
