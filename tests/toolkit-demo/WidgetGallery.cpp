@@ -38,6 +38,8 @@ WidgetGallery::WidgetGallery(UIWindow& window, DemoLog& log) : m_window(window),
     addHotKeySection(*this);
     addMenuSection(*this);
     addToolTipSection(*this);
+    addLineEditSection(*this);
+    addComboSection(*this);
 }
 
 // The widgets go before the window, in reverse order of making, so no

@@ -64,3 +64,5 @@ void addScrollSection(WidgetGallery& gallery);
 void addHotKeySection(WidgetGallery& gallery);
 void addMenuSection(WidgetGallery& gallery);
 void addToolTipSection(WidgetGallery& gallery);
+void addLineEditSection(WidgetGallery& gallery);
+void addComboSection(WidgetGallery& gallery);

@@ -3,25 +3,10 @@
 // canvas tests, which run here too.
 #include "platform/SystemInfo.h"
 #include "platform/Fonts.h"
+#include "tests/ui/core/PixelProbes.h"
 #include "ui/core/UICanvas.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-uint32_t rgb(const UIImage& image, int32_t x, int32_t y) { return image.pixel(x, y) & 0xFFFFFFu; }
-
-Rect inkedArea(const UIImage& image)
-{
-    Rect area;
-    for (int32_t y = 0; y < image.height(); ++y)
-        for (int32_t x = 0; x < image.width(); ++x)
-            if (rgb(image, x, y) != 0)
-                area = area.united({x, y, 1, 1});
-    return area;
-}
-
-} // namespace
 
 TEST(Canvas, EveryPenStyleDraws)
 {

@@ -15,6 +15,8 @@
 #include "ui/core/UINativeWindow.h"
 #include "ui/core/UIWidget.h"
 
+#include "tests/ui/core/NativeTestWindow.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -111,7 +113,7 @@ protected:
     {
         m_application = std::make_unique<Application>(u"Morvellan Tintscope", u"1.2.7");
         UINativeWindow::install();
-        window = makeWindow(u"UIWindow");
+        window = makeNativeTestWindow(u"UIWindow");
         accepting = std::make_unique<DropWidget>(window.get(), true);
         plain = std::make_unique<DropWidget>(window.get(), false);
         accepting->setGeometry({0, 0, 50, 50});
@@ -128,18 +130,6 @@ protected:
         m_application.reset();
     }
 
-    static std::unique_ptr<UIWidget> makeWindow(StringView styleName)
-    {
-        auto top = std::make_unique<UIWidget>();
-        top->setFlag(UIWidget::Flag::Window, true);
-        dynamic_cast<UINativeWindow&>(*top->host()).setWindowType(WindowType::Popup);
-        top->create(styleName);
-        // Children keep the places the tests give them.
-        top->layout().setEnabled(false);
-        top->resize(100, 100);
-        top->setVisible(true);
-        return top;
-    }
     static HWND handleOf(const UIWidget& top) { return HWND(dynamic_cast<UINativeWindow&>(*top.host()).handle()); }
     IDropTarget* dropTarget() const
     {

@@ -2,6 +2,7 @@
 // engine natively, the device-context engine under Wine. Pixel checks here
 // hold for both, so the two engines are held to the same output.
 #include "platform/Fonts.h"
+#include "tests/ui/core/PixelProbes.h"
 #include "ui/core/UICanvas.h"
 
 #include <gtest/gtest.h>
@@ -12,19 +13,6 @@
 #include <utility>
 
 namespace {
-
-uint32_t rgb(const UIImage& image, int32_t x, int32_t y) { return image.pixel(x, y) & 0xFFFFFFu; }
-
-// The smallest rectangle holding every pixel that is not black.
-Rect inkedArea(const UIImage& image)
-{
-    Rect area;
-    for (int32_t y = 0; y < image.height(); ++y)
-        for (int32_t x = 0; x < image.width(); ++x)
-            if (rgb(image, x, y) != 0)
-                area = area.united({x, y, 1, 1});
-    return area;
-}
 
 // Channel k of a two-stop gradient of n steps: round(c0 - k (c0 - c1) / n).
 uint32_t twoStopColor(uint32_t from, uint32_t to, int64_t k, int64_t n)

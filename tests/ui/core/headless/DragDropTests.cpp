@@ -12,6 +12,8 @@
 #include "ui/core/UINativeWindow.h"
 #include "ui/core/UIWidget.h"
 
+#include "tests/ui/core/NativeTestWindow.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -82,7 +84,7 @@ protected:
     {
         m_application = std::make_unique<Application>(u"Morvellan Tintscope", u"1.2.7");
         UINativeWindow::install();
-        window = makeWindow(u"UIWindow");
+        window = makeNativeTestWindow(u"UIWindow");
         left = std::make_unique<DropWidget>(window.get(), "left", log);
         right = std::make_unique<DropWidget>(window.get(), "right", log);
         plain = std::make_unique<DropWidget>(window.get(), "plain", log, false);
@@ -104,18 +106,6 @@ protected:
         m_application.reset();
     }
 
-    static std::unique_ptr<UIWidget> makeWindow(StringView styleName)
-    {
-        auto top = std::make_unique<UIWidget>();
-        top->setFlag(UIWidget::Flag::Window, true);
-        dynamic_cast<UINativeWindow&>(*top->host()).setWindowType(WindowType::Popup);
-        top->create(styleName);
-        // Children keep the places the tests give them.
-        top->layout().setEnabled(false);
-        top->resize(100, 100);
-        top->setVisible(true);
-        return top;
-    }
     NativeHandle handle() const { return dynamic_cast<UINativeWindow&>(*window->host()).handle(); }
     platform::headless::DragResult dragTo(std::vector<Point> path, uint32_t allowed, DragEnd end = DragEnd::Drop)
     {
@@ -210,7 +200,7 @@ TEST_F(DragDropTest, PopupsOfMenusAndTooltipsAreNoDropTargets)
 {
     EXPECT_TRUE(platform::headless::isDropTarget(handle()));
     for (StringView style : {u"UIMenu", u"UIToolTip", u"UIBalloonTip"}) {
-        const auto popup = makeWindow(style);
+        const auto popup = makeNativeTestWindow(style);
         EXPECT_FALSE(platform::headless::isDropTarget(dynamic_cast<UINativeWindow&>(*popup->host()).handle()));
     }
     const NativeHandle gone = handle();
