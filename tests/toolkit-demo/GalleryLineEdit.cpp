@@ -20,9 +20,8 @@ public:
 // on Enter.
 void logField(WidgetGallery& gallery, UILineEdit& field, const std::string& name)
 {
-    field.textChanged.connect(&field, [&gallery, &field, name](UIEvent&) {
-        gallery.log().line(name + " text " + toUtf8(field.text()));
-    });
+    field.textChanged.connect(
+        &field, [&gallery, &field, name](UIEvent&) { gallery.log().line(name + " text " + toUtf8(field.text())); });
     field.returnPressed.connect(&field, [&gallery, name](UIEvent&) { gallery.log().line(name + " returnPressed"); });
 }
 

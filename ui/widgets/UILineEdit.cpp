@@ -24,7 +24,6 @@
 namespace {
 
 constexpr uint32_t kKeyBackspace = 0x08;
-constexpr uint32_t kKeyTab = 0x09;
 constexpr uint32_t kKeyEnter = 0x0D;
 constexpr uint32_t kKeyEnd = 0x23;
 constexpr uint32_t kKeyHome = 0x24;
@@ -160,11 +159,11 @@ void UILineEdit::setStyleProperty(StringView name, StringView value)
 {
     struct ColorKey {
         StringView name;
-        UIColorRecord UILineEdit::* member;
+        UIColorRecord UILineEdit::*member;
     };
     struct BrushKey {
         StringView name;
-        UIBrush UILineEdit::* member;
+        UIBrush UILineEdit::*member;
     };
     static constexpr ColorKey kColors[] = {
         {u"foreground", &UILineEdit::m_foreground},
@@ -387,7 +386,6 @@ void UILineEdit::insertWith(StringView text, EditKind kind)
     rules.maxLength = m_maxLength;
     rules.validator = m_validator.get();
     rules.kind = kind;
-    rules.keepTabs = kind == EditKind::Typing && !m_validator;
     const InsertResult result = insertText(m_cursor, text, rules);
     if (needsBeep(result))
         beep();
@@ -422,12 +420,9 @@ void UILineEdit::updateMenu()
     const bool selection = m_cursor.hasSelection();
     const bool password = isPasswordMode();
     const std::pair<MenuItem, bool> states[] = {
-        {MenuItem::Undo, editable && m_document.canUndo()},
-        {MenuItem::Redo, editable && m_document.canRedo()},
-        {MenuItem::Cut, editable && selection && !password},
-        {MenuItem::Copy, selection && !password},
-        {MenuItem::Paste, editable && canPasteText()},
-        {MenuItem::Delete, editable && selection},
+        {MenuItem::Undo, editable && m_document.canUndo()},  {MenuItem::Redo, editable && m_document.canRedo()},
+        {MenuItem::Cut, editable && selection && !password}, {MenuItem::Copy, selection && !password},
+        {MenuItem::Paste, editable && canPasteText()},       {MenuItem::Delete, editable && selection},
         {MenuItem::SelectAll, !m_document.text().empty()},
     };
     for (const auto& [index, enabled] : states)
@@ -483,13 +478,6 @@ bool UILineEdit::handleKey(uint32_t key, bool control, bool shift)
         }
         m_cursor.deletePrevious();
         break;
-    case kKeyTab:
-        if (!isEditable() || m_validator) {
-            beep();
-            return true;
-        }
-        typeText(u"\t");
-        return true;
     case kKeyEnter: {
         UINotifyEvent notify;
         returnPressed.emit(notify);
@@ -763,8 +751,7 @@ Rect UILineEdit::caretRect() const
     const Rect area = textRect();
     const int32_t lineHeight = m_font.metrics().lineHeight();
     const int32_t top = area.y + std::max(0, (area.height - lineHeight) / 2);
-    return {area.x + textWidth(m_cursor.position()) - m_scroll, top, m_caretWidth,
-            std::min(lineHeight, area.height)};
+    return {area.x + textWidth(m_cursor.position()) - m_scroll, top, m_caretWidth, std::min(lineHeight, area.height)};
 }
 
 void UILineEdit::ensureCaretVisible()

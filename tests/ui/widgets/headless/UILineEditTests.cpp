@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,8 @@ public:
 int beeps()
 {
     const auto& calls = platform::headless::soundCalls();
-    return int(std::count_if(calls.begin(), calls.end(), [](const SoundCall& c) { return c.kind == SoundCall::Kind::Beep; }));
+    return int(
+        std::count_if(calls.begin(), calls.end(), [](const SoundCall& c) { return c.kind == SoundCall::Kind::Beep; }));
 }
 
 String clipboard()
@@ -77,8 +79,14 @@ public:
         for (char16_t c : text)
             key(c >= u'a' && c <= u'z' ? uint32_t(c - u'a' + 'A') : uint32_t(c), 0, String(1, c));
     }
-    void control(char letter, uint32_t more = 0) { key(uint32_t(letter), kControl | more, String(1, char16_t(letter - '@'))); }
-    void setClipboard(StringView text) { platform::headless::setClipboardBlock(kUnicodeText, platform::textBlock(text)); }
+    void control(char letter, uint32_t more = 0)
+    {
+        key(uint32_t(letter), kControl | more, String(1, char16_t(letter - '@')));
+    }
+    void setClipboard(StringView text)
+    {
+        platform::headless::setClipboardBlock(kUnicodeText, platform::textBlock(text));
+    }
     void press(Point at, uint32_t modifiers = 0)
     {
         UIMouseRouter router(*window);
@@ -135,20 +143,27 @@ TEST_F(UILineEditTest, InsertionsKeepWhatFitsAndBeepOnTheRest)
              t.type(u"q");
          },
          u"q", 0},
-        {"control characters are not typed", {},
+        {"control characters are not typed",
+         {},
          [](UILineEditTest& t) {
              t.key(0x1B, 0, u"\x1B");
              t.key(0, 0, u"\x7F");
          },
-         u"", 2},
-        {"AltGr types its character", {}, [](UILineEditTest& t) { t.key('E', kControl | kAlt, u"\u20AC"); }, u"\u20AC",
+         u"",
+         2},
+        {"AltGr types its character",
+         {},
+         [](UILineEditTest& t) { t.key('E', kControl | kAlt, u"\u20AC"); },
+         u"\u20AC",
          0},
-        {"bare modifiers never beep", {},
+        {"bare modifiers never beep",
+         {},
          [](UILineEditTest& t) {
              for (uint32_t k : {0x10u, 0x11u, 0x12u, 0xA5u, 0x14u, 0x5Bu})
                  t.key(k);
          },
-         u"", 0},
+         u"",
+         0},
         {"empty insert beeps", {}, [](UILineEditTest& t) { t.field->insert(u""); }, u"", 1},
         {"Control+U and Control+Shift+U change case",
          [](UILineEdit& f) {
@@ -198,8 +213,8 @@ TEST_F(UILineEditTest, ReadOnlyAllowsOnlySelectingAndCopying)
     field->setReadOnly(true);
     setClipboard(u"x");
     type(u"a");
-    key(0x2E);            // Delete
-    key(0x08, 0, u"\b");  // Backspace
+    key(0x2E);           // Delete
+    key(0x08, 0, u"\b"); // Backspace
     control('X');
     control('V');
     control('Z');
@@ -233,7 +248,8 @@ TEST_F(UILineEditTest, UndoAndRedoRestoreEachStateExactly)
     control('V'); // " worldhello"
     type(u"!");
     const std::vector<std::pair<std::string, std::pair<int, int>>> states = {
-        {" worldhello!", {12, 12}}, {" worldhello", {11, 11}}, {" world", {6, 6}}, {"hello world", {0, 5}}, {"hello ", {6, 6}}, {"", {0, 0}}};
+        {" worldhello!", {12, 12}}, {" worldhello", {11, 11}}, {" world", {6, 6}},
+        {"hello world", {0, 5}},    {"hello ", {6, 6}},        {"", {0, 0}}};
     const auto selection = [this] { return std::pair{field->selectionStart(), field->selectionEnd()}; };
     for (size_t i = 0; i < states.size(); ++i) {
         EXPECT_EQ(toUtf8(field->text()), states[i].first) << "undo " << i;
@@ -309,14 +325,16 @@ TEST_F(UILineEditTest, ContextMenuEnablesWhatCanTakeEffect)
              f.setText(u"ab");
              f.selectAll();
          },
-         false, {Item::Undo, Item::Cut, Item::Copy, Item::Delete, Item::SelectAll}},
+         false,
+         {Item::Undo, Item::Cut, Item::Copy, Item::Delete, Item::SelectAll}},
         {"read-only selection",
          [](UILineEdit& f) {
              f.setText(u"ab");
              f.selectAll();
              f.setReadOnly(true);
          },
-         true, {Item::Copy, Item::SelectAll}},
+         true,
+         {Item::Copy, Item::SelectAll}},
         {"password selection",
          [](UILineEdit& f) {
              f.setPasswordMode(true);
@@ -325,7 +343,8 @@ TEST_F(UILineEditTest, ContextMenuEnablesWhatCanTakeEffect)
              f.redo();
              f.selectAll();
          },
-         false, {Item::Undo, Item::Delete, Item::SelectAll}},
+         false,
+         {Item::Undo, Item::Delete, Item::SelectAll}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -343,6 +362,65 @@ TEST_F(UILineEditTest, ContextMenuEnablesWhatCanTakeEffect)
         EXPECT_EQ(enabled, c.enabled);
     }
     EXPECT_EQ(field->menu().itemCount(), 9);
+}
+
+TEST_F(UILineEditTest, PaintsTheFillAndSelectionOfItsState)
+{
+    constexpr uint32_t kWhite = 0xFFFFFFFFu, kGrey = 0xFF808080u, kBlue = 0xFF0000FFu, kYellow = 0xFFFFFF00u;
+    struct Case {
+        const char* name;
+        std::function<void(UILineEdit&)> setUp;
+        uint32_t fill;
+        std::vector<uint32_t> present;
+        std::vector<uint32_t> absent;
+    };
+    const auto selectAll = [](UILineEdit& f) {
+        f.setText(u"WWWW");
+        f.selectAll();
+    };
+    const Case cases[] = {
+        {"focused selection", selectAll, kWhite, {kBlue}, {kYellow}},
+        {"unfocused selection",
+         [&](UILineEdit& f) {
+             selectAll(f);
+             f.clearFocus();
+         },
+         kWhite,
+         {kYellow},
+         {kBlue}},
+        {"disabled selection",
+         [&](UILineEdit& f) {
+             selectAll(f);
+             f.disable();
+         },
+         kGrey,
+         {kYellow},
+         {kBlue}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        field = std::make_unique<UILineEdit>(window.get());
+        for (const auto& [key, value] : {std::pair{u"background", u"255,255,255"},
+                                         {u"disabledBackground", u"128,128,128"},
+                                         {u"selectedBackground", u"0,0,255"},
+                                         {u"unfocusedSelectedBackground", u"255,255,0"}})
+            field->setStyleProperty(key, value);
+        field->setGeometry({0, 0, 200, 24});
+        field->show();
+        field->setFocus();
+        c.setUp(*field);
+        field->update();
+        const UIImage& image = field->paintBuffer();
+        std::set<uint32_t> colors;
+        for (int32_t y = 0; y < image.height(); ++y)
+            for (int32_t x = 0; x < image.width(); ++x)
+                colors.insert(image.pixel(x, y));
+        EXPECT_EQ(image.pixel(image.width() - 1, 0), c.fill);
+        for (uint32_t color : c.present)
+            EXPECT_TRUE(colors.count(color)) << std::hex << color;
+        for (uint32_t color : c.absent)
+            EXPECT_FALSE(colors.count(color)) << std::hex << color;
+    }
 }
 
 TEST_F(UILineEditTest, LongTextScrollsToKeepTheCaretInside)
@@ -379,7 +457,9 @@ TEST_F(UILineEditTest, RandomEditingThroughTheWidgetKeepsTheSelectionInsideTheTe
             [&] { field->setSelection(pick(40) - 10, pick(40) - 10); },
             [&] { field->setMaxLength(pick(3) == 0 ? 10 : -1); },
             [&] { field->setPasswordMode(pick(2) == 0); },
-            [&] { press({pick(240) - 20, 10}, pick(2) ? kShift : 0); },
+            [&] {
+                press({pick(240) - 20, 10}, pick(2) ? kShift : 0);
+            },
         };
         actions[size_t(pick(int(actions.size())))]();
         ASSERT_GE(field->selectionStart(), 0) << "step " << step;
