@@ -698,6 +698,7 @@ void UILineEdit::dropEvent(UIDragEvent& event)
         return;
     }
     event.accept();
+    moveCaret(positionAt(event.position()), MoveMode::MoveAnchor);
     insertWith(event.mimeData()->text(), EditKind::Separate);
 }
 
