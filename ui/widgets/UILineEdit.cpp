@@ -102,7 +102,6 @@ void beep() { UIManager::instance().failureBeep(); }
 
 UILineEdit::UILineEdit(UIWidget* parent)
     : UIWidget(parent)
-    , m_menu(std::make_unique<UIMenu>())
     , m_caretBlinkInterval(platform::caretBlinkTime())
     , m_caretWidth(caretWidthMetric())
 {
@@ -115,7 +114,14 @@ UILineEdit::UILineEdit(UIWidget* parent)
     setDropFlags(dropFlags() | kAcceptsDrops);
     setCursor(kTextBeamCursor);
     layout().setPolicy(SizePolicy::Expanding, SizePolicy::Fixed);
+    create(u"UILineEdit");
+}
 
+UIMenu& UILineEdit::menu()
+{
+    if (m_menu)
+        return *m_menu;
+    m_menu = std::make_unique<UIMenu>();
     const auto item = [this](void (UILineEdit::*action)()) {
         return [this, action](UIMenuItem&) { (this->*action)(); };
     };
@@ -131,7 +137,14 @@ UILineEdit::UILineEdit(UIWidget* parent)
     m_menu->aboutToOpen.connect(this, [this](UIEvent&) { updateMenu(); });
     retranslate();
     setContextMenu(m_menu.get());
-    create(u"UILineEdit");
+    return *m_menu;
+}
+
+bool UILineEdit::event(UIEvent& event)
+{
+    if (event.kind() == UIEventType::ContextMenu)
+        menu();
+    return UIWidget::event(event);
 }
 
 UILineEdit::~UILineEdit()
@@ -142,6 +155,8 @@ UILineEdit::~UILineEdit()
 
 void UILineEdit::retranslate()
 {
+    if (!m_menu)
+        return;
     const std::pair<MenuItem, String> captions[] = {
         {MenuItem::Undo, translate(Texts::UILineEdit::undo)},
         {MenuItem::Redo, translate(Texts::UILineEdit::redo)},
@@ -426,13 +441,13 @@ void UILineEdit::updateMenu()
         {MenuItem::SelectAll, !m_document.text().empty()},
     };
     for (const auto& [index, enabled] : states)
-        m_menu->item(static_cast<int32_t>(index)).setEnabled(enabled);
+        menu().item(static_cast<int32_t>(index)).setEnabled(enabled);
 }
 
 void UILineEdit::openMenuAtCaret()
 {
     const Rect caret = caretRect();
-    m_menu->popup(mapToScreen({caret.x, caret.y + caret.height}));
+    menu().popup(mapToScreen({caret.x, caret.y + caret.height}));
 }
 
 // ---------------------------------------------------------------------------

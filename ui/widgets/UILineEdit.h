@@ -111,7 +111,9 @@ public:
     Rect caretRect() const;
     // The caret position nearest to a point (widget coordinates).
     int32_t positionAt(Point point) const;
-    UIMenu& menu() const { return *m_menu; }
+    // The context menu, made on first use: a field that never shows it
+    // costs no popup window.
+    UIMenu& menu();
     // Enables the context menu's items for the field's state now.
     void updateMenu();
 
@@ -124,6 +126,8 @@ public:
     // is inserted as if typed.
     Rect inputMethodCaretRect() const override;
     void inputMethodCommit(StringView text) override;
+
+    bool event(UIEvent& event) override;
 
 protected:
     void paintEvent(UIPaintEvent& event) override;
