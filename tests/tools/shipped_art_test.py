@@ -76,7 +76,7 @@ MODELS = {
     "UILineEdit": ["font", "foreground", "background", "selectedForeground", "selectedBackground",
                    "unfocusedSelectedForeground", "unfocusedSelectedBackground", "disabledForeground",
                    "disabledBackground", "readonlyForeground", "readonlyBackground", "blankFont", "blankForeground",
-                   "minimumWidth", "minimumHeight"],
+                   "minimumWidth", "minimumHeight", "padding"],
     "UIScrollBar": ["background", "thickness", "thumbMinimumLength"],
     "UIScrollArea": ["background"], "UIScrollAreaViewport": ["background"], "UIScrollAreaCorner": ["background"],
 }
