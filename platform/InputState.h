@@ -42,6 +42,8 @@ enum MouseButton : uint32_t {
 
 // Pointer position in screen coordinates.
 Point cursorPosition();
+// Moves the pointer (screen coordinates); false when the system refuses.
+bool moveCursorTo(Point screenPosition);
 // Whether the key (or mouse button) is held now; any virtual-key code works,
 // the enum names those the toolkit uses.
 bool isKeyDown(uint32_t virtualKey);

@@ -15,8 +15,10 @@ enum class BeepKind : uint32_t {
 
 // Stops any sound this program is playing.
 void stopSound();
-void messageBeep(BeepKind kind);
+// Both answer whether the system took the sound; a system without a sound
+// device may still refuse it.
+bool messageBeep(BeepKind kind);
 // The system sound "SystemNotification", played without waiting.
-void playNotificationSound();
+bool playNotificationSound();
 
 } // namespace platform

@@ -27,4 +27,8 @@ bool systemDrawsDropShadows();
 // milliseconds (the user's setting).
 uint32_t menuShowDelay();
 
+// Whether the user asked for the pointer to jump to the default button of
+// a dialog that opens.
+bool snapsToDefaultButton();
+
 } // namespace platform

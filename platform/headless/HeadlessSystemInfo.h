@@ -8,6 +8,8 @@ namespace platform::headless {
 
 // Default, and after resetSystemInfo: 400 ms, the usual system default.
 void setMenuShowDelay(uint32_t delayMs);
+// Default, and after resetSystemInfo: off, as the system ships.
+void setSnapToDefaultButton(bool on);
 void resetSystemInfo();
 
 } // namespace platform::headless

@@ -43,6 +43,12 @@ bool sided(VirtualKey generic, VirtualKey left, VirtualKey right) { return held(
 
 Point cursorPosition() { return state().cursorPosition; }
 
+bool moveCursorTo(Point screenPosition)
+{
+    state().cursorPosition = screenPosition;
+    return true;
+}
+
 bool isKeyDown(uint32_t virtualKey)
 {
     switch (static_cast<VirtualKey>(virtualKey)) {

@@ -14,8 +14,17 @@ std::vector<headless::SoundCall>& calls()
 } // namespace
 
 void stopSound() { calls().push_back({headless::SoundCall::Kind::Stop}); }
-void messageBeep(BeepKind kind) { calls().push_back({headless::SoundCall::Kind::Beep, uint32_t(kind)}); }
-void playNotificationSound() { calls().push_back({headless::SoundCall::Kind::Alias}); }
+bool messageBeep(BeepKind kind)
+{
+    calls().push_back({headless::SoundCall::Kind::Beep, uint32_t(kind)});
+    return true;
+}
+
+bool playNotificationSound()
+{
+    calls().push_back({headless::SoundCall::Kind::Alias});
+    return true;
+}
 
 namespace headless {
 

@@ -7,6 +7,7 @@ namespace {
 
 constexpr uint32_t kDefaultMenuShowDelayMs = 400;
 uint32_t g_menuShowDelayMs = kDefaultMenuShowDelayMs;
+bool g_snapToDefaultButton = false;
 
 } // namespace
 
@@ -20,10 +21,17 @@ bool systemDrawsDropShadows() { return false; }
 
 uint32_t menuShowDelay() { return g_menuShowDelayMs; }
 
+bool snapsToDefaultButton() { return g_snapToDefaultButton; }
+
 namespace headless {
 
 void setMenuShowDelay(uint32_t delayMs) { g_menuShowDelayMs = delayMs; }
-void resetSystemInfo() { g_menuShowDelayMs = kDefaultMenuShowDelayMs; }
+void setSnapToDefaultButton(bool on) { g_snapToDefaultButton = on; }
+void resetSystemInfo()
+{
+    g_menuShowDelayMs = kDefaultMenuShowDelayMs;
+    g_snapToDefaultButton = false;
+}
 
 } // namespace headless
 

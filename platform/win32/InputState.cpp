@@ -22,6 +22,8 @@ Point cursorPosition()
     return {int32_t(position.x), int32_t(position.y)};
 }
 
+bool moveCursorTo(Point screenPosition) { return SetCursorPos(screenPosition.x, screenPosition.y) != FALSE; }
+
 bool isKeyDown(uint32_t virtualKey) { return virtualKey <= 0xFF && held(int(virtualKey)); }
 
 uint32_t keyboardModifiers()

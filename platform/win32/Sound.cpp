@@ -7,7 +7,7 @@
 namespace platform {
 
 void stopSound() { PlaySoundW(nullptr, nullptr, 0); }
-void messageBeep(BeepKind kind) { MessageBeep(UINT(kind)); }
-void playNotificationSound() { PlaySoundW(L"SystemNotification", nullptr, SND_ALIAS | SND_ASYNC); }
+bool messageBeep(BeepKind kind) { return MessageBeep(UINT(kind)) != FALSE; }
+bool playNotificationSound() { return PlaySoundW(L"SystemNotification", nullptr, SND_ALIAS | SND_ASYNC) != FALSE; }
 
 } // namespace platform

@@ -35,4 +35,10 @@ uint32_t menuShowDelay()
     return delay;
 }
 
+bool snapsToDefaultButton()
+{
+    BOOL on = FALSE;
+    return SystemParametersInfoW(SPI_GETSNAPTODEFBUTTON, 0, &on, 0) && on;
+}
+
 } // namespace platform

@@ -56,3 +56,13 @@ TEST(SystemTimers, StoppingCountsBackAndIgnoresUnknownIds)
     platform::stopSystemTimer(second);
     EXPECT_EQ(platform::runningSystemTimerCount(), before);
 }
+
+TEST(InputState, TheMovedPointerReadsBackWhereItWasPut)
+{
+    const Point before = platform::cursorPosition();
+    for (const Point target : {Point{40, 30}, Point{123, 77}}) {
+        ASSERT_TRUE(platform::moveCursorTo(target));
+        EXPECT_EQ(platform::cursorPosition(), target);
+    }
+    platform::moveCursorTo(before);
+}

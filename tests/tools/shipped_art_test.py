@@ -55,7 +55,7 @@ LIST = ["font", "foreground", "background", "detailedFont", "detailedForeground"
         "spacingBetweenTextAndDetailedText"]
 # Every key each class reads: a model must give all of them and no other.
 MODELS = {
-    "UIWindow": WINDOW, "UIDialog": WINDOW, "UIMessageBox": WINDOW,
+    "UIWindow": WINDOW, "UIDialog": WINDOW, "UIMessageBox": WINDOW + ["titleFont"],
     "UIButton": TEXT + DISABLED + ["background", "downOffset", "padding", "minimumSize", "iconAndTextSpacing"],
     "UILink": TEXT + ["hoveredFont", "hoveredForeground", "hoveredShadowForeground"],
     "UILabel": TEXT + DISABLED,

@@ -30,10 +30,12 @@ int32_t desktopPadding()
 
 } // namespace
 
-UIWindow::UIWindow(UIWidget* parent) : UIWidget(parent)
+UIWindow::UIWindow(UIWidget* parent) : UIWindow(parent, u"UIWindow") {}
+
+UIWindow::UIWindow(UIWidget* parent, StringView styleName) : UIWidget(parent)
 {
     setFlag(Flag::Window, true);
-    create(u"UIWindow");
+    create(styleName);
     if (UINativeWindow* host = nativeWindow())
         host->setTitle(applicationName());
     layout().setFlow(UILayout::Flow::Column);

@@ -46,6 +46,10 @@ public:
     UINativeWindow* nativeWindow() const;
 
 protected:
+    // For classes that derive their own window: the style section named
+    // `styleName` replaces "UIWindow".
+    UIWindow(UIWidget* parent, StringView styleName);
+
     void paintEvent(UIPaintEvent& event) override;
 
 private:
