@@ -31,6 +31,8 @@ public:
     bool isChecked() const { return m_checked; }
     // Repaints only when the value changes.
     virtual void setChecked(bool checked);
+    // What Enter on the focused button does: sends `clicked`.
+    void activate() { emitClicked(); }
 
 protected:
     // The look follows the pointer and the button: every change repaints.

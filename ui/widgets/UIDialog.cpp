@@ -73,12 +73,23 @@ UIButton* UIDialog::defaultButton(bool usableOnly) const
     });
 }
 
+// The dialog sees keys before its children. Escape rejects. Enter acts
+// as a click on the default button, as a user expects of it, unless
+// another button has the focus: that one takes the key itself.
 void UIDialog::keyPressEvent(UIKeyEvent& event)
 {
-    if ((event.key() == kEnterKey || event.key() == kEscapeKey) && defaultButton()) {
-        // Accepted, so the focused child does not act on the key as well.
+    if (event.key() == kEscapeKey && defaultButton()) {
         event.accept();
         reject();
+        return;
+    }
+    if (event.key() != kEnterKey)
+        return;
+    const bool buttonHasFocus = findButton(*this, [](const UIButton& button) { return button.hasFocus(); });
+    if (UIButton* button = defaultButton(true); button && !buttonHasFocus) {
+        // Accepted, so no other child acts on the key as well.
+        event.accept();
+        button->activate();
     }
 }
 

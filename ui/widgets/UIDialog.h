@@ -8,9 +8,10 @@
 // it took when it closes. `exec` shows the dialog and returns its result
 // once it has closed; a dialog runs once, since closing tears it down.
 //
-// The dialog sees key presses before its focused child: Enter and Escape
-// reject the dialog when it has a default button, and the window's close
-// button (or Alt+F4) rejects it too, so every way out leaves a result.
+// The dialog sees key presses before its focused child: Enter clicks the
+// default button (unless another button has the focus), Escape rejects
+// the dialog when it has a default button, and the window's close button
+// (or Alt+F4) rejects it too, so every way out leaves a result.
 // When the user's system setting asks for it, the pointer moves onto the
 // default button a moment after the dialog appears.
 //

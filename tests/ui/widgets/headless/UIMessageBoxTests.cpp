@@ -142,10 +142,9 @@ TEST_F(MessageBoxTest, EveryWayOutEndsWithItsResult)
         {"Cancel gives its flag", Box::Ok | Box::Cancel, 0, Action::ClickCancel, Box::Cancel},
         {"a checked box adds its flag", Box::Ok | Box::Cancel, Box::DoNotShowAgainOption, Action::CheckThenClickOk,
          Box::kDoNotShowAgainResult | Box::Ok},
-        {"Enter with a default button rejects", Box::Ok, Box::DefaultButtonOption, Action::EnterOnBox, 0},
-        // Key preview: the box sees the key first, so the button never clicks.
-        {"Enter on the focused default button rejects", Box::Ok, Box::DefaultButtonOption, Action::EnterOnFocusedButton,
-         0},
+        {"Enter clicks the default button", Box::Ok, Box::DefaultButtonOption, Action::EnterOnBox, Box::Ok},
+        {"Enter on a focused button clicks that one", Box::Ok | Box::Cancel, 0, Action::EnterOnFocusedButton,
+         Box::Ok},
         {"Escape with a default button rejects", Box::Ok, Box::DefaultButtonOption, Action::Escape, 0},
         {"closing from outside rejects, keeping the check", Box::Ok | Box::Cancel, Box::DoNotShowAgainOption,
          Action::CheckThenClose, Box::kDoNotShowAgainResult},
