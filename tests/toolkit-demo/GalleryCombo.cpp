@@ -1,5 +1,5 @@
 // Combo boxes and their popup lists: the twelve colour formats, a long and
-// a short list, a disabled box and a standalone list.
+// a short list, a disabled and an editable box, and a standalone list.
 // Logged: "NAME currentIndexChanged INDEX" for every change of a box's
 // current item, and "NAME popup at X,Y,W,H rows=N scrollbar=0|1" (screen
 // coordinates) whenever a popup opens, so scripts can tell where it went.
@@ -71,6 +71,9 @@ void addComboSection(WidgetGallery& gallery)
     auto disabled = formatCombo(parent, "combo-disabled", log);
     disabled->disable();
     gallery.add("combo-disabled", std::move(disabled), kComboSize);
+    auto editable = formatCombo(parent, "combo-editable", log);
+    editable->setEditable(true);
+    gallery.add("combo-editable", std::move(editable), kComboSize);
 
     auto list = std::make_unique<UIList>(parent);
     for (StringView label : kColorFormatLabels)

@@ -37,6 +37,8 @@ UIComboBox::UIComboBox(UIWidget* parent) : UIWidget(parent)
     setFlag(Flag::Control, true);
     setFlag(Flag::TrackHover, true);
     setFocusPolicy(kFocusPolicy);
+    // The line edit is placed by the box itself.
+    layout().setEnabled(false);
     m_popup = std::make_unique<UIComboBoxPopup>(this);
     m_popup->closed.connect(this, [this](UIEvent&) { popupClosed(); });
     m_popup->list().activated.connect(
@@ -91,6 +93,8 @@ void UIComboBox::setCurrentIndex(int32_t index)
     if (index == m_current || index < -1 || index >= count())
         return;
     m_current = index;
+    if (m_editable)
+        m_lineEdit->setText(index >= 0 ? StringView(item(index).text) : StringView());
     if (isPopupShown()) {
         m_popup->list().selectRow(index);
         m_popup->list().scrollToRow(index);
@@ -121,9 +125,41 @@ void UIComboBox::setCurrentText(StringView text)
 
 void UIComboBox::setEditable(bool editable)
 {
+    if (editable == m_editable)
+        return;
     m_editable = editable;
+    if (editable) {
+        if (!m_lineEdit) {
+            m_lineEdit = std::make_unique<UILineEdit>(this);
+            m_lineEdit->setFramed(false);
+        }
+        m_lineEdit->setText(currentText());
+        placeLineEdit();
+        m_lineEdit->show();
+    } else if (m_lineEdit) {
+        m_lineEdit->hide();
+    }
     update();
 }
+
+Rect UIComboBox::textArea() const
+{
+    const int32_t contentWidth = std::max(0, width() - m_padding.left - m_padding.right);
+    const int32_t arrowWidth = std::min(contentWidth, m_arrowSkin.frameWidth());
+    return {m_padding.left, 0, contentWidth - arrowWidth, height()};
+}
+
+void UIComboBox::placeLineEdit()
+{
+    if (!m_lineEdit)
+        return;
+    m_lineEdit->setMinimumSize({0, m_minimumHeight});
+    const Rect area = textArea();
+    const Size least = m_lineEdit->minimumSize();
+    m_lineEdit->setGeometry({area.x, area.y, std::max(area.width, least.width), std::max(area.height, least.height)});
+}
+
+void UIComboBox::resizeEvent(UIResizeEvent&) { placeLineEdit(); }
 
 void UIComboBox::typeAhead(StringView text)
 {
@@ -232,6 +268,8 @@ void UIComboBox::disarm()
 void UIComboBox::rowPicked(int32_t row)
 {
     const UIWidgetGuard self(this);
+    if (m_editable && row >= 0 && row < count())
+        m_lineEdit->setText(item(row).text);
     setCurrentIndex(row);
     if (!self)
         return;
@@ -317,9 +355,8 @@ void UIComboBox::paintEvent(UIPaintEvent&)
     UICanvas canvas(paintBuffer());
     const auto index = static_cast<int32_t>(frame());
     drawSkin(canvas, m_backgroundSkin, index, rect());
-    const Rect content{m_padding.left, 0, std::max(0, width() - m_padding.left - m_padding.right), height()};
-    const int32_t arrowWidth = std::min(content.width, m_arrowSkin.frameWidth());
-    const Rect arrowBox{content.right() - arrowWidth, 0, arrowWidth, height()};
+    const Rect text = textArea();
+    const Rect arrowBox{text.right(), 0, width() - m_padding.right - text.right(), height()};
     if (!m_arrowSkin.isEmpty())
         drawSkin(
             canvas, m_arrowSkin, index,
@@ -327,10 +364,9 @@ void UIComboBox::paintEvent(UIPaintEvent&)
     m_textTruncated = false;
     if (m_editable || m_current < 0)
         return;
-    const Rect textArea{content.x, 0, content.width - arrowWidth, height()};
     canvas.setFont(m_look.font);
     const bool enabled = isEnabled();
-    m_textTruncated = drawShadowedText(canvas, textArea, item(m_current).text, Alignment::Left | Alignment::VCenter,
+    m_textTruncated = drawShadowedText(canvas, text, item(m_current).text, Alignment::Left | Alignment::VCenter,
                                        enabled ? m_look.foreground.color : m_look.disabledForeground.color,
                                        enabled ? m_look.shadowForeground.color : m_look.disabledShadowForeground.color,
                                        m_look.shadowOffset, ElideMode::End);

@@ -15,8 +15,8 @@
 // kRearmDelayMs, so the press on the box that closed it does not open it
 // again at once.
 //
-// Ownership: the combo box owns its popup window, the popup's list view
-// and the items.
+// Ownership: the combo box owns its popup window, the popup's list view,
+// the line edit and the items.
 
 #include "platform/Geometry.h"
 #include "platform/Text.h"
@@ -25,6 +25,7 @@
 #include "ui/core/UISkin.h"
 #include "ui/core/UIWidget.h"
 #include "ui/widgets/UIComboBoxPopup.h"
+#include "ui/widgets/UILineEdit.h"
 #include "ui/widgets/UITextLook.h"
 
 #include <cstdint>
@@ -81,7 +82,12 @@ public:
     void setCurrentText(StringView text);
 
     bool isEditable() const { return m_editable; }
+    // Shows the line edit over the text area, with the current item's text,
+    // or hides it.
     void setEditable(bool editable);
+    // The line edit of an editable box; null until the box is first made
+    // editable.
+    UILineEdit* lineEdit() const { return m_lineEdit.get(); }
     bool isWheelEnabled() const { return m_wheelEnabled; }
     void setWheelEnabled(bool enabled) { m_wheelEnabled = enabled; }
 
@@ -100,6 +106,7 @@ public:
 
 protected:
     void paintEvent(UIPaintEvent& event) override;
+    void resizeEvent(UIResizeEvent& event) override;
     void mousePressEvent(UIMouseEvent& event) override;
     void mouseReleaseEvent(UIMouseEvent& event) override;
     void enterEvent(UIMouseEvent& event) override;
@@ -110,6 +117,10 @@ protected:
 
 private:
     Frame frame() const;
+    // The content box less the arrow's box, where the text or the line
+    // edit goes.
+    Rect textArea() const;
+    void placeLineEdit();
     void typeAhead(StringView text);
     // The popup's list picked the row with the mouse.
     void rowPicked(int32_t row);
@@ -141,4 +152,5 @@ private:
     UISkin m_backgroundSkin;
     UISkin m_arrowSkin;
     std::unique_ptr<UIComboBoxPopup> m_popup;
+    std::unique_ptr<UILineEdit> m_lineEdit;
 };

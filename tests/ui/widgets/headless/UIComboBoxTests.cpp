@@ -135,6 +135,31 @@ TEST_F(ComboTest, CurrentIndexNotifiesOnlyRealChanges)
     EXPECT_EQ(skipped.currentIndex(), 1) << "a skip item does not become current";
 }
 
+TEST_F(ComboTest, EditableBoxShowsTheCurrentTextInItsLineEdit)
+{
+    auto combo = makeCombo(3);
+    combo->setCurrentIndex(1);
+    combo->setEditable(true);
+    UILineEdit* edit = combo->lineEdit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->text(), u"Item 1");
+    EXPECT_TRUE(Rect(combo->rect()).contains(edit->geometry()));
+    combo->setCurrentIndex(2);
+    EXPECT_EQ(edit->text(), u"Item 2");
+    combo->setCurrentIndex(-1);
+    EXPECT_EQ(edit->text(), u"");
+
+    edit->setText(u"typed");
+    combo->setCurrentIndex(0);
+    combo->showPopup();
+    UIList& list = combo->popup().list();
+    press(list, {10, 5}, UIEventType::MouseRelease);
+    EXPECT_EQ(edit->text(), u"Item 0") << "picking the current row again still restores its text";
+    combo->setEditable(false);
+    EXPECT_FALSE(edit->isVisible());
+}
+
 TEST_F(ComboTest, SortedItemsKeepTheCurrentItem)
 {
     UIComboBox combo(window.get());
