@@ -286,6 +286,14 @@ void UIComboBox::timerEvent(UITimerEvent& event)
     m_armed = true;
 }
 
+void UIComboBox::hideEvent(UIEvent&) { hidePopup(); }
+
+void UIComboBox::changeEvent(UIEvent&)
+{
+    if (!isEnabled())
+        hidePopup();
+}
+
 // --- Style and size ---------------------------------------------------------
 
 void UIComboBox::setStyleProperty(StringView name, StringView value)

@@ -114,6 +114,9 @@ protected:
     void wheelEvent(UIWheelEvent& event) override;
     void keyPressEvent(UIKeyEvent& event) override;
     void timerEvent(UITimerEvent& event) override;
+    // A box that hides or is disabled closes its popup.
+    void hideEvent(UIEvent& event) override;
+    void changeEvent(UIEvent& event) override;
 
 private:
     Frame frame() const;

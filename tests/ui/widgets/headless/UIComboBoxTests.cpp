@@ -243,6 +243,8 @@ TEST_F(ComboTest, ClickWhileOpenClosesAndTheClosingPressDoesNotReopen)
     platform::headless::advanceClock(UIComboBox::kRearmDelayMs);
     press(*combo);
     EXPECT_TRUE(combo->isPopupShown());
+    combo->disable();
+    EXPECT_FALSE(combo->isPopupShown()) << "a disabled box closes its popup";
 }
 
 TEST_F(ComboTest, KeysOpenNavigateAndCloseThePopup)
