@@ -127,6 +127,8 @@ MainWindow::MainWindow(Settings& settings, PickerModel& model)
     setTranslatedTexts();
     connectHandlers();
     refreshColor();
+    // The show/hide hot key is registered here, on this window, together
+    // with the notification icon it toggles alongside.
 }
 
 MainWindow::~MainWindow()
