@@ -8,6 +8,7 @@
 //        toolkit-demo widgets [LOG_FILE]   the widget gallery
 //        toolkit-demo clipboard [LOG_FILE] copy, paste and drops (ClipboardDemo)
 //        toolkit-demo messagebox [LOG_FILE] dialogs and message boxes (MessageBoxDemo)
+//        toolkit-demo combo [LOG_FILE]     a combo box at the work area's corner (GalleryCombo.h)
 // (standard output without a file)
 //
 // The event demo's window is titled "Gallery – Tintscope Toolkit Demo", its client area
@@ -29,6 +30,7 @@
 #include "app/Application.h"
 #include "platform/Text.h"
 #include "tests/toolkit-demo/ClipboardDemo.h"
+#include "tests/toolkit-demo/GalleryCombo.h"
 #include "tests/toolkit-demo/DemoLog.h"
 #include "tests/toolkit-demo/DemoRun.h"
 #include "tests/toolkit-demo/EventText.h"
@@ -57,6 +59,7 @@ constexpr char kGalleryMode[] = "gallery";
 constexpr char kWidgetsMode[] = "widgets";
 constexpr char kClipboardMode[] = "clipboard";
 constexpr char kMessageBoxMode[] = "messagebox";
+constexpr char kComboMode[] = "combo";
 constexpr uint32_t kBackground = 0xFF336699u;
 constexpr uint32_t kColorA = 0xFFCC0000u;
 constexpr uint32_t kColorB = 0xFF00AA00u;
@@ -171,7 +174,8 @@ int main(int argc, char** argv)
     const bool widgets = argc > 1 && std::strcmp(argv[1], kWidgetsMode) == 0;
     const bool clipboard = argc > 1 && std::strcmp(argv[1], kClipboardMode) == 0;
     const bool messageBox = argc > 1 && std::strcmp(argv[1], kMessageBoxMode) == 0;
-    const int logArgument = gallery || widgets || clipboard || messageBox ? 2 : 1;
+    const bool combo = argc > 1 && std::strcmp(argv[1], kComboMode) == 0;
+    const int logArgument = gallery || widgets || clipboard || messageBox || combo ? 2 : 1;
     DemoLog log(argc > logArgument ? argv[logArgument] : nullptr);
     Application application(kApplicationName, u"1");
     UINativeWindow::install();
@@ -183,6 +187,8 @@ int main(int argc, char** argv)
         return runClipboardDemo(application, log);
     if (messageBox)
         return runMessageBoxDemo(application, log);
+    if (combo)
+        return runComboCorner(application, log);
 
     GalleryWindow window(log);
     UINativeWindow& host = *window.nativeWindow();
