@@ -4,7 +4,8 @@
 // measure the picker against it under the same Wine, so what they report is
 // the cost of the picker's own start-up and state, not Wine's.
 //
-// Usage: minimal_window.exe [CLIENT_WIDTH CLIENT_HEIGHT]
+// Usage: minimal_window.exe [CLIENT_WIDTH CLIENT_HEIGHT [X Y]]
+// The window is centred on the work area unless X and Y place it.
 // With TINTSCOPE_BENCH_FIRST_PAINT set, the line "first paint" goes to the
 // standard output once the first paint message has been handled, as the
 // picker does under the same switch.
@@ -77,10 +78,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     const int height = outer.bottom - outer.top;
     RECT workArea{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    const int x = __argc > 4 ? std::atoi(__argv[3]) : workArea.left + (workArea.right - workArea.left - width) / 2;
+    const int y = __argc > 4 ? std::atoi(__argv[4]) : workArea.top + (workArea.bottom - workArea.top - height) / 2;
     HWND window =
-        CreateWindowExW(0, kClassName, kTitle, kStyle, workArea.left + (workArea.right - workArea.left - width) / 2,
-                        workArea.top + (workArea.bottom - workArea.top - height) / 2, width, height, nullptr, nullptr,
-                        instance, nullptr);
+        CreateWindowExW(0, kClassName, kTitle, kStyle, x, y, width, height, nullptr, nullptr, instance, nullptr);
     if (!window)
         return 1;
     ShowWindow(window, SW_SHOWNORMAL);
