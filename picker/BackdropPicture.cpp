@@ -1,6 +1,7 @@
 #include "picker/BackdropPicture.h"
 
 #include "ui/core/Alignment.h"
+#include "ui/core/ImageOpacity.h"
 #include "ui/core/StyleValues.h"
 #include "ui/core/UIBrush.h"
 #include "ui/core/UICanvas.h"
@@ -23,7 +24,10 @@ void BackdropPicture::setBackdrop(uint32_t color, const UIImage& image, Backdrop
 
 void BackdropPicture::paintEvent(UIPaintEvent& event)
 {
-    {
+    // The magnifier's live view covers the whole picture with opaque
+    // pixels on every pointer move: the backdrop would be painted for
+    // nothing, at the price of a tiled blend over the whole widget.
+    if (!imageHidesBackdrop()) {
         UICanvas canvas(paintBuffer());
         canvas.fillRect(rect(), m_backdropColor);
         if (!m_backdropImage.isEmpty()) {
@@ -36,4 +40,16 @@ void BackdropPicture::paintEvent(UIPaintEvent& event)
         }
     }
     UIPicture::paintEvent(event);
+}
+
+bool BackdropPicture::imageHidesBackdrop() const
+{
+    const PictureLayer& main = mainImage();
+    if (!main.visible || main.image.isEmpty() || main.fitMode == FitMode::Tile)
+        return false;
+    const Rect placed = fittedRect(main.fitMode, main.alignment, rect(), main.image.size());
+    if (placed.size() != main.image.size() || !placed.contains(rect()))
+        return false;
+    // The part of the image that lands on the widget, in image coordinates.
+    return isOpaqueArea(main.image, {-placed.x, -placed.y, width(), height()});
 }

@@ -24,6 +24,10 @@ protected:
     void paintEvent(UIPaintEvent& event) override;
 
 private:
+    // An opaque main image over the whole widget: nothing of the backdrop
+    // would show.
+    bool imageHidesBackdrop() const;
+
     uint32_t m_backdropColor = 0;
     UIImage m_backdropImage;
     BackdropFit m_backdropFit = BackdropFit::Tile;

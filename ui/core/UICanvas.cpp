@@ -3,6 +3,7 @@
 #include "ui/core/UICanvas.h"
 
 #include "platform/Fonts.h"
+#include "ui/core/ImageOpacity.h"
 
 #include <algorithm>
 #include <cmath>
@@ -270,7 +271,12 @@ void UICanvas::drawImage(const Rect& target, const UIImage& image, const Rect& s
         m_engine->drawImage(dst, sourceOf(copy), copy.rect(), scaling);
         return;
     }
-    m_engine->drawImage(dst, sourceOf(image), src, scaling);
+    platform::ImageSource from = sourceOf(image);
+    // Blending opaque pixels copies them: at their own size the engine may
+    // then take its plain block copy rather than the system's blending.
+    if (from.hasAlpha && dst.size() == src.size() && isOpaqueArea(image, src))
+        from.hasAlpha = false;
+    m_engine->drawImage(dst, from, src, scaling);
 }
 
 void UICanvas::drawTiledImage(const Rect& rect, const UIImage& image)

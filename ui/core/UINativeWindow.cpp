@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 using platform::WindowMessage;
 using platform::WindowMessageId;
@@ -70,6 +71,8 @@ struct ProcessState {
     UIWidgetGuard openPopupMenu;
     bool blockScreenSaver = false;
     bool blockMonitorPowerOff = false;
+    // Run once, then dropped: see setFirstPaintHandler.
+    std::function<void()> firstPaint;
 };
 
 ProcessState& process()
@@ -611,6 +614,7 @@ void UINativeWindow::setOpenPopupMenu(UIWidget* menu) { process().openPopupMenu 
 UIWidget* UINativeWindow::openPopupMenu() { return process().openPopupMenu.get(); }
 void UINativeWindow::setBlockScreenSaver(bool block) { process().blockScreenSaver = block; }
 void UINativeWindow::setBlockMonitorPowerOff(bool block) { process().blockMonitorPowerOff = block; }
+void UINativeWindow::setFirstPaintHandler(std::function<void()> handler) { process().firstPaint = std::move(handler); }
 
 // ---------------------------------------------------------------------------
 // The window procedure, in the order it tests the messages
@@ -685,6 +689,8 @@ std::optional<intptr_t> UINativeWindow::windowMessage(WindowMessage& message)
     case WindowMessageId::Paint:
         if (!message.rect.isEmpty())
             m_owner.update(message.rect);
+        if (process().firstPaint)
+            std::exchange(process().firstPaint, nullptr)();
         return 0;
     case WindowMessageId::Close: {
         UIEvent close(UIEventType::Close);

@@ -31,6 +31,7 @@
 #include "ui/core/UIWindowHost.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -137,6 +138,10 @@ public:
     // refused while a window of the toolkit has the system's attention.
     static void setBlockScreenSaver(bool block);
     static void setBlockMonitorPowerOff(bool block);
+    // Process-wide: called once, when the first paint message of any
+    // window of the toolkit has been handled (its pixels are on the
+    // screen), then forgotten. The start-up benchmark's signal.
+    static void setFirstPaintHandler(std::function<void()> handler);
 
 private:
     std::optional<intptr_t> windowMessage(platform::WindowMessage& message) override;

@@ -346,6 +346,40 @@ TEST(UICanvas, DrawImageCopiesScalesBlendsAndTiles)
     EXPECT_EQ(rgb(self, 1, 1), 0xFF0000u);
 }
 
+// Opaque pixels are copied rather than blended; one transparent pixel in
+// the drawn piece must still let the background through.
+TEST(UICanvas, AlphaImagesAreCopiedOnlyWhereEveryDrawnPixelIsOpaque)
+{
+    constexpr uint32_t kRed = 0xFFFF0000u, kWhite = 0xFFFFFFFFu;
+    UIImage image(3, 2, true);
+    image.fill(kRed);
+    image.setPixel(2, 1, 0x000000FFu); // transparent blue, last row and column
+    struct Case {
+        Rect source;
+        Point transparentAt; // where the transparent pixel lands, if drawn
+        bool drawsTransparent;
+    };
+    const Case cases[] = {
+        {{0, 0, 3, 2}, {2, 1}, true},
+        {{0, 0, 2, 2}, {}, false},
+        {{1, 1, 2, 1}, {1, 0}, true},
+    };
+    for (const Case& c : cases) {
+        UIImage target(3, 2, false);
+        target.fill(kWhite);
+        {
+            UICanvas canvas(target);
+            canvas.drawImage({0, 0, c.source.width, c.source.height}, image, c.source);
+        }
+        for (int32_t y = 0; y < c.source.height; ++y)
+            for (int32_t x = 0; x < c.source.width; ++x) {
+                const bool transparent = c.drawsTransparent && Point{x, y} == c.transparentAt;
+                EXPECT_EQ(rgb(target, x, y), (transparent ? kWhite : kRed) & 0xFFFFFFu)
+                    << c.source.x << "," << c.source.y << " at " << x << "," << y;
+            }
+    }
+}
+
 // Skins stretch one piece of a larger image: the scaled result must hold
 // that piece's pixels only, never its neighbours' in the image.
 TEST(UICanvas, AScaledPieceTakesNoPixelsFromAroundIt)

@@ -20,6 +20,7 @@
 #include <cmath>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -503,4 +504,29 @@ TEST_F(NativeWindowHost, FlushesPutTheCanvasOnTheScreenInPlace)
     high.update();
     for (const Probe& p : probes)
         EXPECT_EQ(native.presentedPixel(p.at), p.afterChildUpdate) << p.at.x << "," << p.at.y;
+}
+
+// The start-up benchmark stops its clock at this signal: it must come once,
+// with the painted pixels already on the screen.
+TEST_F(NativeWindowHost, FirstPaintHandlerRunsOnceWithThePixelsPresented)
+{
+    constexpr uint32_t kRed = 0xFFFF0000u;
+    const auto owned = topLevel();
+    UIWidget& window = *owned;
+    window.layout().setEnabled(false);
+    FillWidget child(&window, kRed);
+    child.setGeometry({0, 0, 20, 20});
+    child.setVisible(true);
+    showSized(window, {40, 30});
+    platform::NativeWindow& native = hostOf(window).nativeWindow();
+
+    std::vector<std::optional<uint32_t>> seen;
+    UINativeWindow::setFirstPaintHandler([&] { seen.push_back(native.presentedPixel({5, 5})); });
+    for (int paint = 0; paint < 2; ++paint) {
+        hostOf(window).invalidate();
+        platform::dispatchPendingMessages();
+    }
+    UINativeWindow::setFirstPaintHandler(nullptr);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], kRed);
 }
