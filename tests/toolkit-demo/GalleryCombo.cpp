@@ -19,8 +19,10 @@
 
 namespace {
 
-constexpr Size kComboSize{180, 24};
-constexpr Size kListSize{180, 120};
+// One row of widgets, no taller than a box: the gallery window must still
+// fit the test screen, or its size grip falls off the bottom.
+constexpr Size kComboSize{150, 24};
+constexpr Size kListSize{150, 24};
 constexpr int32_t kLongCount = 30;
 constexpr int32_t kShortCount = 3;
 constexpr Size kCornerClientSize{220, 60};
