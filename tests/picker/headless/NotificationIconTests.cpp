@@ -6,6 +6,7 @@
 #include "picker/NotificationIconController.h"
 #include "picker/WindowShowHide.h"
 #include "platform/GlobalHotKeys.h"
+#include "platform/HandleCounts.h"
 #include "platform/MessageLoop.h"
 #include "platform/NativeWindow.h"
 #include "platform/headless/HeadlessInput.h"
@@ -19,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -270,4 +272,29 @@ TEST_F(NotificationIconTest, WithoutANotificationAreaClosingDoesNotHide)
     headless::setNotificationAreaAvailable(false);
     controller = std::make_unique<NotificationIconController>(*window, *target);
     EXPECT_FALSE(controller->hidesToNotificationArea(true));
+}
+
+TEST_F(NotificationIconTest, AThousandMenusAndIconUpdatesLeaveNothingBehind)
+{
+    UIImage images[2] = {UIImage(16, 16, true), UIImage(16, 16, true)};
+    images[0].fill(0xFF2080C0u);
+    images[1].fill(0x80C08020u);
+    const auto cycle = [&](int rounds) {
+        for (int i = 0; i < rounds; ++i) {
+            clickIcon(WindowMessageId::RightButtonUp);
+            ASSERT_TRUE(menu().isVisible());
+            menu().setVisible(false);
+            controller->icon().setIcon(images[i % 2]);
+        }
+        settle();
+    };
+    cycle(2);
+    const size_t widgets = UIManager::instance().widgetCount();
+    std::array<int64_t, platform::kHandleKindCount> before{};
+    for (int kind = 0; kind < platform::kHandleKindCount; ++kind)
+        before[size_t(kind)] = platform::liveHandleCount(static_cast<platform::HandleKind>(kind));
+    cycle(1000);
+    EXPECT_EQ(UIManager::instance().widgetCount(), widgets);
+    for (int kind = 0; kind < platform::kHandleKindCount; ++kind)
+        EXPECT_EQ(platform::liveHandleCount(static_cast<platform::HandleKind>(kind)), before[size_t(kind)]);
 }
