@@ -4,6 +4,7 @@
 #include "app/Language.h"
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
+#include "picker/MainWindow.h"
 #include "picker/PickerModel.h"
 
 namespace {
@@ -20,12 +21,15 @@ AppController::AppController()
     m_settings->applySchema(defaultSettingsSchema());
     setLanguage(m_settings->get(SettingsKeys::kLanguage).toText());
     m_pickerModel = std::make_unique<PickerModel>(m_settings.get());
-    // FIXME: build the main window here, and restore its geometry, when the
-    // window host arrives.
+    m_mainWindow = std::make_unique<MainWindow>(*m_settings, *m_pickerModel);
+    m_mainWindow->restoreGeometry();
+    m_mainWindow->show();
 }
 
 AppController::~AppController()
 {
+    // The window first: it borrows the model and the settings.
+    m_mainWindow.reset();
     m_pickerModel.reset();
     // The settings go last and write the file as they go.
     m_settings.reset();

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class MainWindow;
 class PickerModel;
 class Settings;
 
@@ -21,9 +22,11 @@ public:
 
     Settings& settings() { return *m_settings; }
     PickerModel& pickerModel() { return *m_pickerModel; }
+    MainWindow& mainWindow() { return *m_mainWindow; }
 
 private:
     // Declared in construction order; destroyed in reverse.
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<PickerModel> m_pickerModel;
+    std::unique_ptr<MainWindow> m_mainWindow;
 };

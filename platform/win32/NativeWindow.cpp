@@ -286,8 +286,13 @@ bool NativeWindow::isForegroundAndActive() const
 
 void NativeWindow::bringToForeground()
 {
-    if (m_state->window)
-        SetForegroundWindow(m_state->window);
+    if (!m_state->window)
+        return;
+    // Raised first: a window that already is the foreground one stays where
+    // it is in the z-order otherwise, under Wine even below other programs'
+    // windows.
+    BringWindowToTop(m_state->window);
+    SetForegroundWindow(m_state->window);
 }
 
 void NativeWindow::setEnabled(bool enabled)

@@ -18,6 +18,14 @@ namespace {
 // Source copy with layered windows captured.
 constexpr DWORD kCaptureRasterOperation = SRCCOPY | CAPTUREBLT;
 
+// The part of `rect` that lies on the virtual screen.
+Rect onVirtualScreen(const Rect& rect)
+{
+    const Rect screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                      GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return rect.intersected(screen);
+}
+
 } // namespace
 
 bool copyScreenArea(const Rect& rect, uint8_t* bits, int32_t stride)
@@ -31,12 +39,16 @@ bool copyScreenArea(const Rect& rect, uint8_t* bits, int32_t stride)
     const win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), rect.width, rect.height));
     if (!memory || !bitmap)
         return false;
-    bool copied = false;
-    {
+    // Only the part on the screen is copied; the rest of the new bitmap
+    // stays black. Wine's copy fails as a whole when the source reaches
+    // past the screen's edge, which would blank a view near the edge.
+    const Rect source = onVirtualScreen(rect);
+    bool copied = source.isEmpty();
+    if (!copied) {
         const win32::SelectionGuard selected(memory.get(), bitmap.get());
         if (selected.ok())
-            copied = BitBlt(memory.get(), 0, 0, rect.width, rect.height, screen.get(), rect.x, rect.y,
-                            kCaptureRasterOperation)
+            copied = BitBlt(memory.get(), source.x - rect.x, source.y - rect.y, source.width, source.height,
+                            screen.get(), source.x, source.y, kCaptureRasterOperation)
                 != FALSE;
     }
     // The bitmap is out of the memory context again, as GetDIBits wants.

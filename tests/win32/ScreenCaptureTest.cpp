@@ -125,6 +125,15 @@ TEST(ScreenCapture, ReadsAPaintedWindowExactlyAndOpaqueAndOffMonitorPixelsTransp
     platform::captureScreen(straddling, reinterpret_cast<uint8_t*>(pixels.data()), 8 * 4);
     for (int x = 0; x < 8; ++x)
         EXPECT_EQ(pixels[x] >> 24, x < 4 ? 0xFFu : 0u) << x;
+
+    // Regression: an area reaching past the screen's left edge came back
+    // black as a whole under Wine, so a view near the edge showed nothing.
+    const int32_t left = desktop.x - 10;
+    const Rect pastEdge{left, kWindowRect.y, kWindowRect.x - left + kWindowRect.width, 1};
+    std::vector<uint32_t> row(static_cast<size_t>(pastEdge.width));
+    platform::captureScreen(pastEdge, reinterpret_cast<uint8_t*>(row.data()), pastEdge.width * 4);
+    EXPECT_EQ(row[0] >> 24, 0u);
+    EXPECT_EQ(row[static_cast<size_t>(kWindowRect.x - left)], kQuadrants[0]);
 }
 
 TEST(ScreenCapture, DragOutReleaseAndPressPicksTheColourThatWasUnderThePointer)
