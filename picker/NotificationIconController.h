@@ -51,8 +51,8 @@ public:
     void registerStoredHotKey(int64_t settingValue);
     bool registerHotKey(int32_t id, const HotKeyValue& hotKey);
     // Closing or minimizing hides into the notification area only when the
-    // setting says so and the icon is really there to bring it back.
-    bool hidesToNotificationArea(bool setting) const { return setting && m_icon.isAdded(); }
+    // setting says so and the icon is really there to bring the window back.
+    bool hidesToNotificationArea(bool setting) const { return setting && m_icon.isAdded() && m_icon.isVisible(); }
 
 private:
     UIWidget& m_window;
