@@ -12,8 +12,13 @@ config_dir="$(appdata_dir)/Morvellan Tintscope"
 config=$config_dir/config.dat
 
 main_window() { xdotool search --name '^Morvellan Tintscope$' 2>/dev/null | head -1; }
-main_shown() { xwininfo -id "$(main_window)" 2>/dev/null | grep -q 'IsViewable'; }
-main_hidden() { ! main_shown; }
+# (xwininfo without a window would wait for one to be picked with the mouse.)
+main_shown() {
+    local id
+    id=$(main_window)
+    [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'
+}
+main_hidden() { [ -n "$(main_window)" ] && ! main_shown; }
 click_icon() { # BUTTON
     xdotool mousemove "$icon_x" "$icon_y" sleep 0.3 click "$1"
 }
