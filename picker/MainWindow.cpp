@@ -22,6 +22,7 @@
 #include "ui/core/UIWindowHost.h"
 #include "ui/widgets/UIBox.h"
 #include "ui/widgets/UIButton.h"
+#include "ui/widgets/UIComboBox.h"
 #include "ui/widgets/UIExpander.h"
 #include "ui/widgets/UILabel.h"
 #include "ui/widgets/UISizeGrip.h"
@@ -203,8 +204,15 @@ void MainWindow::buildBottomRow()
     m_colorLabel->setStyleProperty(u"font", kLabelFont);
     m_colorLabel->setMinimumSize(kLabelMinimumSize);
 
-    // FIXME: the format combo box joins the label here.
-    m_model.setFormatIndex(storedFormat(m_settings));
+    m_formatCombo = makeShown<UIComboBox>(m_textBox.get());
+    m_formatCombo->setMinimumSize({kComboMinimumWidth, m_formatCombo->minimumSize().height});
+    m_formatCombo->setWheelEnabled(true);
+    for (StringView label : kColorFormatLabels)
+        m_formatCombo->addItem(String(label));
+    // Set before the change handler is connected: the first item becomes
+    // current as it is added, which must not overwrite the stored format.
+    m_formatCombo->setCurrentIndex(storedFormat(m_settings));
+    m_model.setFormatIndex(m_formatCombo->currentIndex());
     m_colorLabel->setText(m_model.colorText());
 
     m_rightSpacer = makeShown<UIExpander>(m_bottomRow.get());
@@ -249,6 +257,10 @@ void MainWindow::connectHandlers()
     magnifier.channel(Channel::KeyPress).connect(this, [this](UIEvent& e) { magnifierKeyPress(e.as<UIKeyEvent>()); });
 
     m_colorIndicator->channel(Channel::Click).connect(this, [this](UIEvent&) { copyColor(); });
+    m_formatCombo->currentIndexChanged.connect(this, [this](UIEvent& e) {
+        if (e.as<UINotifyEvent>().value() >= 0)
+            setFormat(m_formatCombo->currentIndex());
+    });
     m_topMostButton->clicked.connect(this, [this](UIEvent&) { toggleTopMost(); });
     // The options and about buttons open their windows once those exist.
 

@@ -88,6 +88,7 @@ public:
     UIButton& topMostButton() { return *m_topMostButton; }
     UIButton& optionsButton() { return *m_optionsButton; }
     UIButton& aboutButton() { return *m_aboutButton; }
+    UIComboBox& formatCombo() { return *m_formatCombo; }
     MagnifierController& magnifierController() { return m_controller; }
 
 private:
@@ -136,6 +137,7 @@ private:
     std::unique_ptr<ColorIndicator> m_colorIndicator;
     std::unique_ptr<UIBox> m_textBox;
     std::unique_ptr<UILabel> m_colorLabel;
+    std::unique_ptr<UIComboBox> m_formatCombo;
     std::unique_ptr<UIExpander> m_rightSpacer;
     std::unique_ptr<UISizeGrip> m_sizeGrip;
 };

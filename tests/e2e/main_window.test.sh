@@ -126,6 +126,29 @@ check "hovered, the copy frame shows in the light tint" test "$(count_colour $((
 xdotool click 1
 check "a click copies the label's text, trimmed" wait_for 10 x_clipboard_is "$known_text"
 
+# --- Every format, chosen with the wheel over the combo box --------------------------
+formats=("18, 52, 86" "255, 18, 52, 86" "86, 52, 18" "86, 52, 18, 255" "#123456" "0.79, 0.40, 0.00, 0.66"
+    "0.58, 0.65, 0.20" "0.58, 0.79, 0.34" "0x123456" "0xFF123456" "1193046" "4279383126")
+# Below the label, right of the indicator's frame: 6 pixels from the bottom.
+combo_x=$((ix + 54 + 6 + 75)) combo_y=$((Y + HEIGHT - 6 - 12))
+wheel() { # BUTTON: 4 selects the previous format, 5 the next
+    xdotool mousemove "$combo_x" "$combo_y" click "$1"
+}
+copies_format() { # INDEX: stored at once, and copied by a click
+    wait_for 10 setting_is colorFormat "$1" || return 1
+    xdotool mousemove "$indicator_x" "$indicator_y" click 1
+    wait_for 10 x_clipboard_is "${formats[$1]}"
+}
+wheel 4
+wheel 4
+check "the wheel over the combo box stores the format while the program runs" wait_for 10 setting_is colorFormat 0
+for format in $(seq 0 11); do
+    [ "$format" -gt 0 ] && wheel 5
+    check "format $format: config.dat holds it and a click copies \"${formats[$format]}\"" copies_format "$format"
+done
+wheel 5
+check "the wheel stops at the last format" setting_is colorFormat 11
+
 # --- Always on top -----------------------------------------------------------------
 # Without a window manager Wine writes the window's _NET_WM_STATE only while
 # the window is unmapped, so the state a click gives shows at the next start.

@@ -20,6 +20,7 @@
 #include "ui/core/UIClipboard.h"
 #include "ui/core/UIWindowHost.h"
 #include "ui/widgets/UIButton.h"
+#include "ui/widgets/UIComboBox.h"
 #include "ui/widgets/UILabel.h"
 
 #include <gtest/gtest.h>
@@ -141,12 +142,12 @@ TEST_F(MainWindowTest, APickFillsTheIndicatorAndTheClickCopiesTheTrimmedTextOfEv
     EXPECT_TRUE(indicator.copyFrameLayer().visible);
 
     for (int32_t format = 0; format < kColorFormatCount; ++format) {
-        w.setFormat(format);
+        w.formatCombo().setCurrentIndex(format);
         send(indicator, UIEventType::Click);
         EXPECT_EQ(clipboard(), trimmed(formatColor(picked, format))) << format;
         EXPECT_EQ(w.colorLabel().text(), formatColor(picked, format));
     }
-    w.setFormat(int32_t(ColorFormat::Rgb));
+    w.formatCombo().setCurrentIndex(int32_t(ColorFormat::Rgb));
     platform::headless::setScreenPixels([](int32_t, int32_t) { return 0xFF123456u; });
     pickAround({10, 10});
     ASSERT_TRUE(w.copyColor());
@@ -157,14 +158,20 @@ TEST_F(MainWindowTest, TheFormatIsStoredAtOnceAndAStoredFormatOutOfRangeReadsAsB
 {
     pickAround({18, 52});
     const Color picked = model.color();
-    for (int32_t stored : {12, -1, 99}) {
-        settings.set(SettingsKeys::kColorFormat, Variant(stored));
+    struct Case {
+        int32_t stored, shown;
+    };
+    for (const Case& c : {Case{7, 7}, Case{12, 2}, Case{-1, 2}, Case{0, 0}}) {
+        settings.set(SettingsKeys::kColorFormat, Variant(c.stored));
         build();
-        EXPECT_EQ(model.formatIndex(), MainWindow::kDefaultFormat) << stored;
-        EXPECT_EQ(window->colorLabel().text(), formatColor(picked, MainWindow::kDefaultFormat));
+        EXPECT_EQ(window->formatCombo().currentIndex(), c.shown) << c.stored;
+        EXPECT_EQ(model.formatIndex(), c.shown);
+        EXPECT_EQ(window->colorLabel().text(), formatColor(picked, c.shown));
+        // Filling the combo box stores nothing: the file keeps its default.
+        EXPECT_EQ(reread().get(SettingsKeys::kColorFormat).toInt32(), MainWindow::kDefaultFormat);
     }
-    window->setFormat(7);
-    window->setFormat(-1); // ignored
+    window->formatCombo().setCurrentIndex(7);
+    window->formatCombo().setCurrentIndex(-1); // no item: ignored
     EXPECT_EQ(model.formatIndex(), 7);
     EXPECT_EQ(reread().get(SettingsKeys::kColorFormat).toInt32(), 7);
 }

@@ -7,6 +7,7 @@
 //        toolkit-demo gallery [LOG_FILE]   the skin gallery
 //        toolkit-demo widgets [LOG_FILE]   the widget gallery
 //        toolkit-demo clipboard [LOG_FILE] copy, paste and drops (ClipboardDemo)
+//        toolkit-demo combo [LOG_FILE]     a combo box at the work area's corner (GalleryCombo.h)
 // (standard output without a file)
 //
 // The event demo's window is titled "Gallery – Tintscope Toolkit Demo", its client area
@@ -28,6 +29,7 @@
 #include "app/Application.h"
 #include "platform/Text.h"
 #include "tests/toolkit-demo/ClipboardDemo.h"
+#include "tests/toolkit-demo/GalleryCombo.h"
 #include "tests/toolkit-demo/DemoLog.h"
 #include "tests/toolkit-demo/DemoRun.h"
 #include "tests/toolkit-demo/EventText.h"
@@ -54,6 +56,7 @@ constexpr char16_t kStyleName[] = u"default";
 constexpr char kGalleryMode[] = "gallery";
 constexpr char kWidgetsMode[] = "widgets";
 constexpr char kClipboardMode[] = "clipboard";
+constexpr char kComboMode[] = "combo";
 constexpr uint32_t kBackground = 0xFF336699u;
 constexpr uint32_t kColorA = 0xFFCC0000u;
 constexpr uint32_t kColorB = 0xFF00AA00u;
@@ -167,7 +170,8 @@ int main(int argc, char** argv)
     const bool gallery = argc > 1 && std::strcmp(argv[1], kGalleryMode) == 0;
     const bool widgets = argc > 1 && std::strcmp(argv[1], kWidgetsMode) == 0;
     const bool clipboard = argc > 1 && std::strcmp(argv[1], kClipboardMode) == 0;
-    const int logArgument = gallery || widgets || clipboard ? 2 : 1;
+    const bool combo = argc > 1 && std::strcmp(argv[1], kComboMode) == 0;
+    const int logArgument = gallery || widgets || clipboard || combo ? 2 : 1;
     DemoLog log(argc > logArgument ? argv[logArgument] : nullptr);
     Application application(kApplicationName, u"1");
     UINativeWindow::install();
@@ -177,6 +181,8 @@ int main(int argc, char** argv)
         return runWidgets(application, log);
     if (clipboard)
         return runClipboardDemo(application, log);
+    if (combo)
+        return runComboCorner(application, log);
 
     GalleryWindow window(log);
     UINativeWindow& host = *window.nativeWindow();

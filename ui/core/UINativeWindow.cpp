@@ -3,9 +3,11 @@
 // keyboard translation.
 #include "ui/core/UINativeWindow.h"
 #include "app/Application.h"
+#include "platform/InputMethod.h"
 #include "platform/InputState.h"
 #include "ui/core/PackageImage.h"
 #include "ui/core/UIEvent.h"
+#include "ui/core/UIInputMethodClient.h"
 #include "ui/core/UIManager.h"
 #include "ui/core/UIPopupMenu.h"
 #include "ui/core/UIWidget.h"
@@ -655,11 +657,12 @@ std::optional<intptr_t> UINativeWindow::windowMessage(WindowMessage& message)
         captureChanged();
         return 0;
     case WindowMessageId::InputMethodStartComposition:
-    case WindowMessageId::InputMethodEndComposition:
+        placeComposition();
+        return std::nullopt;
     case WindowMessageId::InputMethodComposition:
+        return composition(message);
+    case WindowMessageId::InputMethodEndComposition:
     case WindowMessageId::InputMethodNotify:
-        // FIXME: composition handling arrives with the line edit's input
-        // method support; until then the system composes on its own.
         return std::nullopt;
     case WindowMessageId::SystemCharacter:
         return 0;
@@ -950,6 +953,58 @@ void UINativeWindow::characterWithoutKey(const WindowMessage& message, UIWidget&
     const String text(1, char16_t(message.wParam));
     if (sendKey(target, UIEventType::KeyPress, 0, text, message, false))
         sendKey(target, UIEventType::KeyRelease, 0, text, message, false);
+}
+
+// ---------------------------------------------------------------------------
+// Input method
+
+namespace {
+
+// The focus widget of the window when it takes input-method text.
+UIWidget* inputMethodWidget(const UIWidget& window)
+{
+    UIWidget* focus = UIManager::instance().focusWidget();
+    if (!focus || focus->window() != &window || !focus->testFlag(UIWidget::Flag::InputMethod)
+        || !dynamic_cast<UIInputMethodClient*>(focus))
+        return nullptr;
+    return focus;
+}
+
+} // namespace
+
+void UINativeWindow::setInputMethodActive(bool active)
+{
+    if (m_window.isCreated())
+        platform::setInputMethodEnabled(m_window.handle(), active);
+}
+
+void UINativeWindow::placeComposition()
+{
+    UIWidget* widget = inputMethodWidget(m_owner);
+    if (!widget || !m_window.isCreated())
+        return;
+    const Rect caret = dynamic_cast<UIInputMethodClient&>(*widget).inputMethodCaretRect();
+    platform::setCompositionPosition(m_window.handle(), widget->mapToWindow({caret.x, caret.y}));
+}
+
+std::optional<intptr_t> UINativeWindow::composition(const WindowMessage& message)
+{
+    UIWidget* widget = inputMethodWidget(m_owner);
+    if (!widget || !(message.lParam & platform::kCompositionResultFlag)) {
+        placeComposition();
+        return std::nullopt;
+    }
+    const std::optional<String> text = platform::compositionResult(m_window.handle());
+    if (!text)
+        return std::nullopt;
+    // The widget may go while it takes the text.
+    const std::shared_ptr<bool> alive = m_alive;
+    const UIWidgetGuard guard(widget);
+    dynamic_cast<UIInputMethodClient&>(*widget).inputMethodCommit(*text);
+    if (*alive && guard)
+        placeComposition();
+    // Handled: the system must not send the text again as characters.
+    return 0;
 }
 
 bool UINativeWindow::sendKey(UIWidget& target, UIEventType type, uint32_t key, const String& text,

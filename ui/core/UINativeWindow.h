@@ -116,7 +116,7 @@ public:
     void flush(const UIImage& canvas, const Rect& rect) override;
     bool hasLayeredImage() const override { return !m_layeredImage.isEmpty(); }
     void refreshLayered() override { updateLayered(m_layeredImage); }
-    void setInputMethodActive(bool) override {}
+    void setInputMethodActive(bool active) override;
 
     // The native window, for what the toolkit does not wrap (tests,
     // benchmarks).
@@ -156,6 +156,10 @@ private:
     std::optional<intptr_t> keyDown(const platform::WindowMessage& message, UIWidget& target);
     void keyUp(const platform::WindowMessage& message, UIWidget& target);
     void characterWithoutKey(const platform::WindowMessage& message, UIWidget& target);
+    // The input method's composition: its window follows the caret of the
+    // focus widget, and a finished text goes to that widget.
+    std::optional<intptr_t> composition(const platform::WindowMessage& message);
+    void placeComposition();
     // Sends one key event; false when the host or the target went meanwhile.
     bool sendKey(UIWidget& target, UIEventType type, uint32_t key, const String& text,
                  const platform::WindowMessage& message, bool autoRepeat);

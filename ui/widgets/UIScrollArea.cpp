@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
-UIScrollArea::UIScrollArea(UIWidget* parent)
+UIScrollArea::UIScrollArea(UIWidget* parent) : UIScrollArea(parent, DeferredCreate::Tag) { create(u"UIScrollArea"); }
+
+UIScrollArea::UIScrollArea(UIWidget* parent, DeferredCreate)
     : UIWidget(parent)
     , m_viewport(std::make_unique<UIScrollAreaViewport>(this))
     , m_horizontalBar(std::make_unique<UIScrollBar>(this, Orientation::Horizontal))
@@ -15,7 +17,6 @@ UIScrollArea::UIScrollArea(UIWidget* parent)
     m_viewport->show();
     m_horizontalBar->valueChanged.connect(this, [this](UIEvent&) { placeContent(); });
     m_verticalBar->valueChanged.connect(this, [this](UIEvent&) { placeContent(); });
-    create(u"UIScrollArea");
 }
 
 UIScrollArea::~UIScrollArea() { destroyWidget(); }

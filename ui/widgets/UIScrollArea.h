@@ -45,6 +45,11 @@ public:
     UIScrollAreaCorner& corner() { return *m_corner; }
 
 protected:
+    // For a derived class with a style section of its own: it finishes its
+    // own parts, then calls create with its style name.
+    enum class DeferredCreate { Tag };
+    UIScrollArea(UIWidget* parent, DeferredCreate);
+
     void paintEvent(UIPaintEvent& event) override;
     void resizeEvent(UIResizeEvent& event) override;
 
