@@ -7,8 +7,10 @@
 #include "picker/BackdropPicture.h"
 #include "picker/ColorFormat.h"
 #include "picker/ColorIndicator.h"
+#include "picker/NotificationIconController.h"
 #include "picker/PickerModel.h"
 #include "picker/WindowGeometry.h"
+#include "picker/WindowShowHide.h"
 #include "platform/InputState.h"
 #include "ui/core/Alignment.h"
 #include "ui/core/PackageImage.h"
@@ -111,10 +113,11 @@ MainWindow::MainWindow(Settings& settings, PickerModel& model)
     , m_model(model)
     , m_controller(model, *this)
 {
-    // The notification icon is made here, first of all, once the
-    // notification area has an icon host.
     if (UIWindowHost* windowHost = host())
         windowHost->setWindowType(kWindowType);
+    m_showHide = std::make_unique<WindowShowHide>(*this);
+    m_notificationIcon = std::make_unique<NotificationIconController>(*this, *m_showHide);
+    m_notificationIcon->exitRequested.connect(this, [this](UIEvent&) { exitApplication(); });
     setMinimumSize({0, kMinimumHeight});
     layout().setRowStretch(0, kStretchAll);
     UIManager::instance().setMainWidget(this);
@@ -127,8 +130,7 @@ MainWindow::MainWindow(Settings& settings, PickerModel& model)
     setTranslatedTexts();
     connectHandlers();
     refreshColor();
-    // The show/hide hot key is registered here, on this window, together
-    // with the notification icon it toggles alongside.
+    m_notificationIcon->registerStoredHotKey(m_settings.get(SettingsKeys::kHotkeyShowAndHide).toInt64());
 }
 
 MainWindow::~MainWindow()
@@ -283,7 +285,10 @@ void MainWindow::retranslate()
 {
     setLanguage(m_settings.get(SettingsKeys::kLanguage).toText());
     setTranslatedTexts();
+    m_notificationIcon->retranslate();
 }
+
+void MainWindow::setUpNotificationIcon() { m_notificationIcon->setUp(); }
 
 // --- Geometry and exit ---
 
@@ -309,7 +314,7 @@ void MainWindow::exitApplication()
 
 bool MainWindow::hidesToNotificationArea(StringView key) const
 {
-    return m_notificationIconShown && m_settings.get(key, Variant(true)).toBool();
+    return m_notificationIcon->hidesToNotificationArea(m_settings.get(key, Variant(true)).toBool());
 }
 
 void MainWindow::closeRequested(UIEvent& event)

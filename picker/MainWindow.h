@@ -40,13 +40,14 @@ class UILabel;
 class UIMouseEvent;
 class UISizeGrip;
 
+class NotificationIconController;
+class WindowShowHide;
+
 class MainWindow : public UIWindow, private MagnifierHost {
 public:
     static constexpr int32_t kMinimumHeight = 200;
     // A stored format outside the twelve reads as this one (BGR).
     static constexpr int32_t kDefaultFormat = 2;
-    // The id of the show/hide hot key registered on this window.
-    static constexpr int32_t kShowHideHotKeyId = 1;
 
     MainWindow(Settings& settings, PickerModel& model);
     ~MainWindow() override;
@@ -59,6 +60,9 @@ public:
     // the work area when that place is on no monitor.
     void restoreGeometry();
     void saveGeometry();
+    // After the first show: the notification icon appears, with its menu.
+    void setUpNotificationIcon();
+    NotificationIconController& notificationIcon() { return *m_notificationIcon; }
     // Saves the window's place, writes the settings file and asks the
     // application to quit: what closing does without a notification icon.
     void exitApplication();
@@ -113,8 +117,9 @@ private:
     Settings& m_settings;
     PickerModel& m_model;
     MagnifierController m_controller;
-    // Set by the notification icon once it is in the notification area.
-    bool m_notificationIconShown = false;
+    // Made first and gone last: the icon brings a hidden window back.
+    std::unique_ptr<WindowShowHide> m_showHide;
+    std::unique_ptr<NotificationIconController> m_notificationIcon;
     // Where the last pick read the magnifier (magnifier coordinates).
     Point m_pickPoint;
     bool m_hasPickPoint = false;

@@ -24,6 +24,7 @@ AppController::AppController()
     m_mainWindow = std::make_unique<MainWindow>(*m_settings, *m_pickerModel);
     m_mainWindow->restoreGeometry();
     m_mainWindow->show();
+    m_mainWindow->setUpNotificationIcon();
 }
 
 AppController::~AppController()

@@ -101,11 +101,13 @@ xdotool mousemove "$tx" "$ty" click 1
 client_geometry
 first_client="$X $Y $WIDTH $HEIGHT"
 close_window
-check "Alt+F4 ends the program with exit code 0 (got $status)" test "$status" = 0
+check "Alt+F4 hides into the notification area, its Exit ends with 0 (got $closed_by, $status)" \
+    test "$closed_by $status" = "icon 0"
 check "and stores the top-most state" setting_is windowMainTopMost 1
 check "and the window's place, centred" setting_is windowMainLeft $(((screen_width - $(setting windowMainWidth)) / 2))
 
 # --- Second start: nothing copied before a pick; top-most comes back ------------------
+set_setting closeToNotificationArea 0
 check "the second start shows its window" start
 check "it comes back at the same place and size" test "$X $Y $WIDTH $HEIGHT" = "$first_client"
 check "it comes back top-most" net_wm_above
@@ -116,5 +118,7 @@ check "before a pick a click on the indicator copies nothing" x_clipboard_is "un
 read -r tx ty <<<"$(top_most_button)"
 xdotool mousemove "$tx" "$ty" click 1
 close_window
+check "without close-to-tray Alt+F4 ends the program with exit code 0 (got $closed_by, $status)" \
+    test "$closed_by $status" = "alt+F4 0"
 check "the top-most state turned off is stored" setting_is windowMainTopMost 0
 finish

@@ -25,11 +25,23 @@ start() { # start and find the window; a fresh start removes the settings first
     wait_for 60 find_main_window && sleep 1 && client_geometry
 }
 # Alt+F4 on the window; the exit code is in $status.
+# Alt+F4 on the window; when it only hides into the notification area
+# (the default), "Exit" of the icon's menu (in Wine's tray window at the
+# top left) ends the program. The exit code is in $status, the way it
+# ended ("alt+F4" or "icon") in $closed_by.
 close_window() {
     xdotool windowfocus --sync "$main_window" 2>/dev/null
     xdotool key alt+F4
     status=124
+    closed_by=alt+F4
     program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+    if ! wait_for 5 program_ended; then
+        closed_by=icon
+        for _ in 1 2 3; do
+            xdotool mousemove 13 32 sleep 0.5 click 3 sleep 1 mousemove 43 93 sleep 0.5 click 1
+            wait_for 5 program_ended && break
+        done
+    fi
     if wait_for 30 program_ended; then wait "$program_pid"; status=$?; fi
 }
 
