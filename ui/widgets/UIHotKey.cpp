@@ -1,4 +1,5 @@
 #include "ui/widgets/UIHotKey.h"
+#include "ui/widgets/FieldSkinFrame.h"
 #include "app/KeyNames.h"
 #include "app/Language.h"
 #include "app/TranslatedTexts.h"
@@ -29,8 +30,6 @@ constexpr uint32_t kLastFunctionKey = 0x87;  // F24
 constexpr uint32_t kTextAlignment = Alignment::Left | Alignment::VCenter;
 // The caret keeps this far from the top and the bottom edge.
 constexpr int32_t kCaretInset = 4;
-
-enum class SkinFrame : int32_t { Normal = 0, Hovered = 1, Focused = 2, Disabled = 3 };
 
 constexpr uint32_t bit(HotKeyModifier modifier) { return static_cast<uint32_t>(modifier); }
 
@@ -134,25 +133,11 @@ void UIHotKey::setSkin(StringView name, const UISkin& skin)
         m_skin = skin;
 }
 
-int32_t UIHotKey::skinFrame() const
-{
-    SkinFrame frame = SkinFrame::Normal;
-    if (!isEnabled())
-        frame = SkinFrame::Disabled;
-    else if (hasFocus())
-        frame = SkinFrame::Focused;
-    else if (testFlag(Flag::Hovered))
-        frame = SkinFrame::Hovered;
-    // A skin of fewer frames shows its first for the states it lacks.
-    const auto index = static_cast<int32_t>(frame);
-    return index < m_skin.count() ? index : 0;
-}
-
 void UIHotKey::paintEvent(UIPaintEvent&)
 {
     UICanvas canvas(paintBuffer());
     canvas.fillRect(rect(), m_background);
-    drawSkin(canvas, m_skin, skinFrame(), rect());
+    drawSkin(canvas, m_skin, fieldSkinFrame(*this, m_skin), rect());
     canvas.setFont(m_look.font);
     const Rect textRect{m_padding.left, m_padding.top, width() - m_padding.left - m_padding.right,
                         height() - m_padding.top - m_padding.bottom};

@@ -60,7 +60,6 @@ protected:
 
 private:
     void rebuild();
-    int32_t skinFrame() const;
 
     UITextLook m_look;
     UIBrush m_background;

@@ -1,4 +1,5 @@
 #include "ui/widgets/UILineEdit.h"
+#include "ui/widgets/FieldSkinFrame.h"
 #include "app/Language.h"
 #include "app/TranslatedTexts.h"
 #include "platform/Caret.h"
@@ -43,8 +44,6 @@ constexpr uint32_t kKeyApps = 0x5D;
 constexpr int32_t kTextBeamCursor = 4;
 // The caret keeps this far from the top and the bottom of the text area.
 constexpr int32_t kCaretInset = 2;
-
-enum class SkinFrame : int32_t { Normal = 0, Hovered = 1, Focused = 2, Disabled = 3 };
 
 // Keys that only change what the next key means; pressed alone they do
 // nothing and never beep.
@@ -785,27 +784,13 @@ void UILineEdit::ensureCaretVisible()
         m_scroll = std::max(0, total - visible);
 }
 
-int32_t UILineEdit::skinFrame() const
-{
-    SkinFrame frame = SkinFrame::Normal;
-    if (!isEnabled())
-        frame = SkinFrame::Disabled;
-    else if (hasFocus())
-        frame = SkinFrame::Focused;
-    else if (testFlag(Flag::Hovered))
-        frame = SkinFrame::Hovered;
-    // A skin of fewer frames shows its first for the states it lacks.
-    const auto index = static_cast<int32_t>(frame);
-    return index < m_skin.count() ? index : 0;
-}
-
 void UILineEdit::paintEvent(UIPaintEvent&)
 {
     UICanvas canvas(paintBuffer());
     const UIBrush& fill = !isEnabled() ? m_disabledBackground : m_readOnly ? m_readonlyBackground : m_background;
     canvas.fillRect(rect(), fill);
     if (m_framed)
-        drawSkin(canvas, m_skin, skinFrame(), rect());
+        drawSkin(canvas, m_skin, fieldSkinFrame(*this, m_skin), rect());
     const Rect area = textRect();
     canvas.setClipRect(area);
     paintText(canvas, area);

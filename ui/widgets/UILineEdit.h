@@ -169,7 +169,6 @@ private:
     void ensureCaretVisible();
     Rect textRect() const;
     int32_t textWidth(int32_t length) const;
-    int32_t skinFrame() const;
     void paintText(UICanvas& canvas, const Rect& area) const;
 
     UITextDocument m_document;
