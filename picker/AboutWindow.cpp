@@ -64,11 +64,6 @@ void AboutWindow::run(UIWidget* parent)
     window.exec();
 }
 
-String AboutWindow::ownershipNotice(StringView organisationName)
-{
-    return String(kNoticePrefix) + String(organisationName);
-}
-
 void AboutWindow::build()
 {
     const int32_t horizontal = metric(MetricId::LayoutHorizontalSpacing);
@@ -82,8 +77,8 @@ void AboutWindow::build()
 
     m_versionLabel = makeLabel(this, String(kVersionPrefix) + (app ? app->version() : String()));
 
-    // Multi-line, so a translation or a narrow style may break the line
-    // where the text says; the dialog grows to the longest line.
+    // Labels break lines only at line feeds, never shortening a multi-line
+    // text: the dialog rather grows to the longest line than wraps.
     m_freewareLabel = makeLabel(this, kFreewareText);
     m_freewareLabel->setStyleProperty(u"font", kFreewareFont);
     m_freewareLabel->setMultiLine(true);
@@ -95,7 +90,7 @@ void AboutWindow::build()
     }
 
     // A legal notice: the same in every language.
-    m_noticeLabel = makeLabel(this, ownershipNotice(app ? StringView(app->organisationName()) : StringView()));
+    m_noticeLabel = makeLabel(this, String(kNoticePrefix) + (app ? app->organisationName() : String()));
     m_noticeLabel->setMultiLine(true);
 
     m_line = std::make_unique<UILine>(this);

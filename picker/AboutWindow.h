@@ -12,7 +12,6 @@
 // before the dialog itself). It exists only while it is shown: `run`
 // builds one, runs it modally and destroys it.
 
-#include "platform/Text.h"
 #include "ui/widgets/UIDialog.h"
 
 #include <memory>
@@ -35,9 +34,6 @@ public:
 
     // Shows an about window over `parent` and returns once it has ended.
     static void run(UIWidget* parent);
-
-    // "Copyright © " followed by the organisation name.
-    static String ownershipNotice(StringView organisationName);
 
     void retranslate() override;
 
