@@ -4,6 +4,7 @@
 #include "app/Language.h"
 #include "app/Settings.h"
 #include "app/SettingsKeys.h"
+#include "picker/AboutWindow.h"
 #include "picker/BackdropPicture.h"
 #include "picker/ColorFormat.h"
 #include "picker/ColorIndicator.h"
@@ -261,6 +262,7 @@ void MainWindow::connectHandlers()
         if (e.as<UINotifyEvent>().value() >= 0)
             setFormat(m_formatCombo->currentIndex());
     });
+    m_aboutButton->clicked.connect(this, [this](UIEvent&) { AboutWindow::run(this); });
     m_topMostButton->clicked.connect(this, [this](UIEvent&) { toggleTopMost(); });
     // The options and about buttons open their windows once those exist.
 
