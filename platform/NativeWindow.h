@@ -224,6 +224,7 @@ public:
     NativeHandle owner() const;
     void setTopMost(bool on, bool activate);
 
+    // A shown top-most window lies above every other top-most window.
     void show(ShowCommand command);
     bool isVisible() const;
     bool isMinimized() const;

@@ -273,6 +273,13 @@ void NativeWindow::show(ShowCommand command)
         break;
     }
     ShowWindow(m_state->window, native);
+    // A top-most window comes out above every other top-most one, as a
+    // submenu must over its menu. Showing alone is not enough under Wine: it
+    // files an owned window just above its owner, below the other top-most
+    // windows, and raises the X window only of the window heading the
+    // z-order, so the submenu stayed even below the owner on the screen.
+    if (native != SW_HIDE && native != SW_SHOWMINIMIZED && (exStyle() & WS_EX_TOPMOST))
+        SetWindowPos(m_state->window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool NativeWindow::isVisible() const { return m_state->window && IsWindowVisible(m_state->window); }

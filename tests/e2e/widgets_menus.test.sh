@@ -33,7 +33,8 @@ pointer_to_widget menubutton 3 "$((bh + 3))"
 eval "$(xdotool getmouselocation --shell)"
 read -r mx my mw mh <<<"$(logged_rect "menubutton menu")"
 check "the menu opens at the button's bottom-left corner" test "$mx,$my" = "$((X - 3)),$((Y - 3))"
-check "the menu's window is what lies below the button" test "$(window_under_pointer)" != "$gallery_window"
+menu_window=$(window_under_pointer)
+check "the menu's window is what lies below the button" test "$menu_window" != "$gallery_window"
 
 gallery_mark
 pointer_to_logged "menubutton item Unavailable" && xdotool click 1
@@ -42,7 +43,12 @@ check "resting on an item with a submenu opens the submenu" wait_for 10 logged_s
 read -r sx sy sw sh <<<"$(logged_rect "menubutton submenu")"
 check "the submenu opens beside its menu" test "$sx" -ge "$((mx + mw - 8))"
 
-pointer_to_logged "menubutton item Inner one" && xdotool click 1
+# The submenu lands over the gallery window and must lie above it.
+pointer_to_logged "menubutton item Inner one"
+under_item=$(window_under_pointer)
+check "the submenu's window is what lies below its item" \
+    test "$under_item" != "$gallery_window" -a "$under_item" != "$menu_window"
+xdotool click 1
 check "a click on an item reports it" gallery_logged "menubutton triggered Inner one"
 check "a click on a disabled item reports nothing" gallery_not_logged "triggered Unavailable"
 
