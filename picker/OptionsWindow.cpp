@@ -53,8 +53,7 @@ bool sameIgnoringCase(StringView a, StringView b) { return platform::toLower(a) 
 
 OptionsWindow::OptionsWindow(MainWindow& mainWindow, Settings& settings)
     : OptionsWindow(mainWindow, settings, availableLanguages())
-{
-}
+{}
 
 OptionsWindow::OptionsWindow(MainWindow& mainWindow, Settings& settings, const std::vector<LanguageInfo>& languages)
     : UIDialog(&mainWindow)
