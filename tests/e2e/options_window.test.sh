@@ -11,7 +11,7 @@
 
 dash=$'\u2013'
 options_window=
-find_options() { # TITLE: the one visible options window, its geometry in OX OY OW OH
+find_options() { # TITLE: the one visible options window, its geometry in OX OY OWIDTH OHEIGHT
     local found
     found=$(xdotool search --onlyvisible --name "^$1 .* Morvellan Tintscope\$" 2>/dev/null)
     [ "$(printf '%s\n' "$found" | grep -c .)" = 1 ] || return 1
@@ -27,10 +27,15 @@ open_options() { # TITLE
     xdotool mousemove $((tx + 30)) "$ty" click 1
     wait_for 20 find_options "$1" && sleep 0.5
 }
-# Points inside the dialog, from its top left (the layout of its rows).
+# Points inside the dialog: the rows from its top left, the buttons from its
+# bottom right (a wider German dialog moves only those).
+combo_x=50 combo_y=44
+close_box_x=20 close_box_y=100
+hotkey_x=85 hotkey_y=155
+ok_from_right=121 cancel_from_right=43 button_from_bottom=19
 at() { xdotool mousemove $((OX + $1)) $((OY + $2)); }
-click_ok() { at $((OW - ok_from_right)) $((OH - button_from_bottom)); xdotool click 1; }
-click_cancel() { at $((OW - cancel_from_right)) $((OH - button_from_bottom)); xdotool click 1; }
+click_ok() { at $((OWIDTH - ok_from_right)) $((OHEIGHT - button_from_bottom)); xdotool click 1; }
+click_cancel() { at $((OWIDTH - cancel_from_right)) $((OHEIGHT - button_from_bottom)); xdotool click 1; }
 save_shot() { # NAME
     [ -n "${TINTSCOPE_SCREENSHOT_DIR:-}" ] && import -window "$options_window" "$TINTSCOPE_SCREENSHOT_DIR/$1.png"
     true
