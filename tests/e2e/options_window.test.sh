@@ -65,31 +65,31 @@ click_ok
 check "OK closes it" wait_for 10 options_gone
 check "unticked \"Close to notification area.\" is stored at once" setting_is closeToNotificationArea 0
 
-# --- Hot key ------------------------------------------------------------------------
-open_options Options
-at "$hotkey_x" "$hotkey_y"
-xdotool click 1 sleep 0.3 key ctrl+shift+F12 sleep 0.3
-click_ok
-check "Control+Shift+F12 in the field and OK store 12884902011" wait_for 10 setting_is hotkeyShowAndHide 12884902011
-
 # --- Language -------------------------------------------------------------------------
 open_options Options
 at "$combo_x" "$combo_y"
-xdotool click 1 sleep 0.5 type d
-xdotool sleep 0.3 key Return sleep 0.3
+sleep 0.5
+xdotool click 1 sleep 1
+xdotool type d
+sleep 1
+xdotool key Return sleep 1
 click_ok
 check "choosing Deutsch and OK stores \"german\"" wait_for 10 setting_is language german
 check "the options window is then titled \"Optionen $dash Morvellan Tintscope\"" open_options Optionen
 check "with the German title" test "$(window_title "$options_window")" = "Optionen $dash Morvellan Tintscope"
 save_shot options-de
-xdotool key Escape
-check "Escape closes it" wait_for 10 options_gone
+
+# --- Hot key (in the German window) -------------------------------------------------
+at "$hotkey_x" "$hotkey_y"
+xdotool click 1 sleep 0.3 key ctrl+shift+F12 sleep 0.3
+click_ok
+check "Control+Shift+F12 in the field and OK store 12884902011" wait_for 10 setting_is hotkeyShowAndHide 12884902011
 
 close_window
 check "without close-to-tray Alt+F4 ends the program with 0 (got $closed_by, $status)" test "$closed_by $status" = "alt+F4 0"
 check "the program starts again" start
 check "German survives the restart" open_options Optionen
 xdotool key Escape
-wait_for 10 options_gone
+check "Escape closes it" wait_for 10 options_gone
 close_window
 finish
