@@ -9,6 +9,7 @@
 #include "picker/ColorFormat.h"
 #include "picker/ColorIndicator.h"
 #include "picker/NotificationIconController.h"
+#include "picker/OptionsWindow.h"
 #include "picker/PickerModel.h"
 #include "picker/WindowGeometry.h"
 #include "picker/WindowShowHide.h"
@@ -264,7 +265,7 @@ void MainWindow::connectHandlers()
     });
     m_aboutButton->clicked.connect(this, [this](UIEvent&) { AboutWindow::run(this); });
     m_topMostButton->clicked.connect(this, [this](UIEvent&) { toggleTopMost(); });
-    // The options and about buttons open their windows once those exist.
+    m_optionsButton->clicked.connect(this, [this](UIEvent&) { openOptions(); });
 
     channel(Channel::Close).connect(this, [this](UIEvent& e) { closeRequested(e); });
     channel(Channel::Change).connect(this, [this](UIEvent& e) {
@@ -288,6 +289,18 @@ void MainWindow::retranslate()
     setLanguage(m_settings.get(SettingsKeys::kLanguage).toText());
     setTranslatedTexts();
     m_notificationIcon->retranslate();
+}
+
+int32_t MainWindow::openOptions()
+{
+    int32_t result = UIDialog::kRejected;
+    {
+        OptionsWindow options(*this, m_settings);
+        result = options.exec();
+    }
+    // Also after Cancel: a refused hot key was stored as none even so.
+    retranslate();
+    return result;
 }
 
 void MainWindow::setUpNotificationIcon() { m_notificationIcon->setUp(); }

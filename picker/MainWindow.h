@@ -55,6 +55,9 @@ public:
     // Sets the language stored in the settings and every translated text
     // of the window again.
     void retranslate() override;
+    // Runs the options window modally, then sets the texts again in the
+    // language it left stored. Returns the dialog's result.
+    int32_t openOptions();
 
     // Moves and sizes the window to its stored place ("Main"), centred on
     // the work area when that place is on no monitor.
