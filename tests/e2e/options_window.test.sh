@@ -64,6 +64,10 @@ xdotool click 1
 click_ok
 check "OK closes it" wait_for 10 options_gone
 check "unticked \"Close to notification area.\" is stored at once" setting_is closeToNotificationArea 0
+close_window
+check "without close-to-tray Alt+F4 then ends the program with 0 (got $closed_by, $status)" \
+    test "$closed_by $status" = "alt+F4 0"
+check "the program starts again" start
 
 # --- Language -------------------------------------------------------------------------
 open_options Options
@@ -86,10 +90,10 @@ click_ok
 check "Control+Shift+F12 in the field and OK store 12884902011" wait_for 10 setting_is hotkeyShowAndHide 12884902011
 
 close_window
-check "without close-to-tray Alt+F4 ends the program with 0 (got $closed_by, $status)" test "$closed_by $status" = "alt+F4 0"
-check "the program starts again" start
+check "the program ends and starts again" start
 check "German survives the restart" open_options Optionen
 xdotool key Escape
 check "Escape closes it" wait_for 10 options_gone
 close_window
+check "and the program ends with 0" test "$status" = 0
 finish
