@@ -16,6 +16,8 @@
 #include "ui/widgets/UIPicture.h"
 #include "xml/XmlDocument.h"
 
+#include "tests/ModalStep.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -23,23 +25,6 @@
 #include <vector>
 
 namespace {
-
-// Runs a step inside the modal loop that the next exec starts.
-class Step : public EventReceiver {
-public:
-    explicit Step(std::function<void()> action) : m_action(std::move(action))
-    {
-        EventDispatcher::instance()->postEvent(this, std::make_unique<Event>(1));
-    }
-    bool handleEvent(Event&) override
-    {
-        m_action();
-        return true;
-    }
-
-private:
-    std::function<void()> m_action;
-};
 
 void sendKey(UIWidget& target, uint32_t key)
 {
@@ -99,7 +84,7 @@ protected:
 TEST_F(AboutWindowTest, ShowsItsTextsCentredInOrderAndTheLinkOpensTheHomePage)
 {
     AboutWindow window;
-    Step step([&] {
+    ModalStep step([&] {
         EXPECT_EQ(title(window), u"About \u2013 Morvellan Tintscope");
         const std::vector<std::pair<const UIWidget*, String>> shown = {
             {&window.logo(), {}},
@@ -141,7 +126,7 @@ TEST_F(AboutWindowTest, EnterAndEscapeEndIt)
     };
     for (const auto& [key, result] : cases) {
         AboutWindow window;
-        Step step([&, key = key] { sendKey(window, key); });
+        ModalStep step([&, key = key] { sendKey(window, key); });
         EXPECT_EQ(window.exec(), result) << key;
     }
 }
@@ -163,7 +148,7 @@ TEST_F(AboutWindowTest, TranslatedTextsFallBackToEnglishAndTheDialogGrowsToFitTh
         AboutWindow window;
         EXPECT_EQ(title(window), c.title);
         EXPECT_EQ(window.okButton().text(), c.ok);
-        Step step([&] {
+        ModalStep step([&] {
             EXPECT_GE(window.okButton().width(), window.okButton().sizeHint().width) << toUtf8(c.ok);
             EXPECT_LE(window.okButton().mapToWindow({0, 0}).x + window.okButton().width(), window.width());
             window.accept();

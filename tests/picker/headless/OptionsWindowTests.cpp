@@ -26,6 +26,8 @@
 #include "ui/widgets/UIHotKey.h"
 #include "ui/widgets/UIMessageBox.h"
 
+#include "tests/ModalStep.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -40,23 +42,6 @@ constexpr uint32_t kF12 = 0x7B;
 constexpr uint32_t kA = 0x41;
 constexpr uint32_t kControlShift = uint32_t(HotKeyModifier::Control) | uint32_t(HotKeyModifier::Shift);
 constexpr int64_t kControlShiftF12 = 12884902011;
-
-// Runs an action inside the modal loop that the next exec starts.
-class Step : public EventReceiver {
-public:
-    explicit Step(std::function<void()> action) : m_action(std::move(action))
-    {
-        EventDispatcher::instance()->postEvent(this, std::make_unique<Event>(1));
-    }
-    bool handleEvent(Event&) override
-    {
-        m_action();
-        return true;
-    }
-
-private:
-    std::function<void()> m_action;
-};
 
 void click(UIWidget& widget)
 {
@@ -156,14 +141,14 @@ TEST_F(OptionsWindowTest, OkStoresEverySettingAndOnlyARefusedHotKeyKeepsTheDialo
             takeElsewhere(platform::HotKeySystemAlt, kA);
         std::optional<String> message;
         OptionsWindow options(*window, settings, kLanguages);
-        Step step([&] {
+        ModalStep step([&] {
             EXPECT_EQ(options.languageCombo().currentText(), u"Deutsch");
             options.languageCombo().setCurrentIndex(0);
             options.minimizeBox().setChecked(false);
             options.closeBox().setChecked(false);
             options.hotKeyField().setHotKey(c.chosen);
             // Runs inside the message box's loop, if one comes up.
-            Step closeMessage([&] {
+            ModalStep closeMessage([&] {
                 if (UIMessageBox* box = messageBoxOver(options)) {
                     message = box->title() + u"|" + box->text();
                     box->buttons().front()->activate();
@@ -199,7 +184,7 @@ TEST_F(OptionsWindowTest, CancelAndEscapeLeaveTheStoreByteIdentical)
         ASSERT_TRUE(settings.save());
         const auto before = fileBytes();
         OptionsWindow options(*window, settings, kLanguages);
-        Step step([&] {
+        ModalStep step([&] {
             options.languageCombo().setCurrentIndex(0);
             options.closeBox().setChecked(false);
             options.hotKeyField().clearHotKey();
@@ -221,7 +206,7 @@ TEST_F(OptionsWindowTest, AnUnknownStoredLanguageSelectsNothingAndOkStoresTheEmp
 {
     settings.set(SettingsKeys::kLanguage, Variant(u"klingon"));
     OptionsWindow options(*window, settings, kLanguages);
-    Step step([&] {
+    ModalStep step([&] {
         EXPECT_EQ(options.languageCombo().currentIndex(), -1);
         click(options.okButton());
     });

@@ -22,6 +22,8 @@
 #include "ui/widgets/UIMessageBox.h"
 #include "ui/widgets/UIPicture.h"
 
+#include "tests/ModalStep.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -35,23 +37,6 @@ using Box = UIMessageBox;
 using platform::headless::SoundCall;
 
 constexpr char16_t kApplicationName[] = u"Box Test";
-
-// Runs a step inside the modal loop that the next exec starts.
-class Step : public EventReceiver {
-public:
-    explicit Step(std::function<void()> action) : m_action(std::move(action))
-    {
-        EventDispatcher::instance()->postEvent(this, std::make_unique<Event>(1));
-    }
-    bool handleEvent(Event&) override
-    {
-        m_action();
-        return true;
-    }
-
-private:
-    std::function<void()> m_action;
-};
 
 void sendKey(UIWidget& target, uint32_t key, uint32_t modifiers = 0)
 {
@@ -150,7 +135,7 @@ TEST_F(MessageBoxTest, EveryWayOutEndsWithItsResult)
     };
     for (const Case& c : cases) {
         Box box(nullptr, c.buttons, u"Title", u"Text", Box::Kind::Warning, c.options);
-        Step step([&] {
+        ModalStep step([&] {
             switch (c.action) {
             case Action::ClickCancel:
                 click(buttonNamed(box, u"Cancel"));
@@ -199,7 +184,7 @@ TEST_F(MessageBoxTest, ButtonsStandInTableOrderAndTheBoxIsAtLeastItsMinimumWidth
     for (const Case& c : cases) {
         Box box(nullptr, c.buttons, u"Title");
         std::vector<String> captions;
-        Step step([&] {
+        ModalStep step([&] {
             int32_t lastRight = 0;
             for (const auto& button : box.buttons()) {
                 captions.push_back(button->text());
@@ -214,7 +199,7 @@ TEST_F(MessageBoxTest, ButtonsStandInTableOrderAndTheBoxIsAtLeastItsMinimumWidth
         EXPECT_EQ(captions, c.captions);
     }
     Box narrow(nullptr, Box::Ok);
-    Step step([&] {
+    ModalStep step([&] {
         EXPECT_EQ(narrow.width(), Box::kMinimumWidth);
         narrow.reject();
     });
@@ -243,7 +228,7 @@ TEST_F(MessageBoxTest, TheKindsSoundPlaysAfterItsDelayWhileBeepingIsOn)
         UIManager::instance().setFailureBeepEnabled(c.beeping);
         platform::headless::resetSoundCalls();
         Box box(nullptr, Box::Ok, u"Title", u"Text", c.kind);
-        Step step([&] {
+        ModalStep step([&] {
             platform::headless::advanceClock(Box::kSoundDelayMs - 1);
             EXPECT_TRUE(platform::headless::soundCalls().empty()) << "before the delay, kind " << int(c.kind);
             platform::headless::advanceClock(Box::kSoundDelayMs);
@@ -292,7 +277,7 @@ TEST_F(MessageBoxTest, ThePointerSnapsToTheDefaultButtonOnlyWhenAskedTwice)
         platform::headless::setCursorPosition(away);
         Box box(nullptr, Box::Ok, u"Title", u"Text", Box::Kind::Warning, c.options);
         Point expected = away;
-        Step step([&] {
+        ModalStep step([&] {
             const UIButton& button = *box.buttons().front();
             const Point origin = box.nativeWindow()->nativeWindow().clientOrigin();
             const Point inWindow = button.windowPosition();
@@ -322,7 +307,7 @@ TEST_F(MessageBoxTest, ControlCCopiesWindowTitleTitleAndTextOnePerLine)
     for (const Case& c : cases) {
         Box box(nullptr, Box::Ok, c.title, c.text);
         std::string copied;
-        Step step([&] {
+        ModalStep step([&] {
             sendKey(box, 'C');
             EXPECT_EQ(platform::headless::clipboardChangeCount(), 0u) << "C alone copies nothing";
             sendKey(box, Box::kCopyKey, platform::ControlModifier);
@@ -347,10 +332,10 @@ TEST_F(MessageBoxTest, EachModalLevelDisablesTheWindowsBelowAndGivesThemBack)
         seen.push_back(std::string(when) + ": main " + (hostEnabled(main) ? "on" : "off") + ", dialog "
                        + (dialog.isCreated() ? (hostEnabled(dialog) ? "on" : "off") : "gone"));
     };
-    Step openBox([&] {
+    ModalStep openBox([&] {
         state("dialog up");
         Box box(&dialog, Box::Ok);
-        Step closeBox([&] {
+        ModalStep closeBox([&] {
             state("box up");
             EXPECT_TRUE(hostEnabled(box));
             box.accept();
@@ -380,7 +365,7 @@ TEST_F(MessageBoxTest, TheIconIsTheKindsStandardImageInTheMetricsSize)
     };
     for (const auto& [kind, image] : cases) {
         Box box(nullptr, Box::Ok, u"Title", u"Text", kind);
-        Step step([&] {
+        ModalStep step([&] {
             const UIPicture* picture = nullptr;
             std::function<void(const UIWidget&)> find = [&](const UIWidget& widget) {
                 for (const UIWidget* child : widget.children()) {
