@@ -111,9 +111,11 @@ cp "$config" "$work/defaults.dat"
 # Each sets up the files; afterwards $expect_place is the window's expected
 # "X Y WIDTH HEIGHT" ("centred" for the defaults), $expect_config what
 # config.dat holds while it runs ("unchanged", "defaults" or "folder") and
-# $options_key what closes the options window (OK saves at once; the
-# language cases press Escape, as the choice offered for a language without
-# a usable file is the options window's business).
+# $options_key what is done in the options window: OK saves at once, and on
+# the defaults "untick OK" first clears close-to-tray, so that Alt+F4 usually
+# ends the program without the tray icon's menu; the language cases press
+# Escape, as the choice offered for a language without a usable file is the
+# options window's business.
 language_damaged() { # a stray element after the last item fails the whole file
     write_config german 0 5 2 40 50 520 330
     awk '{ lines[NR] = $0 } /<item / { last = NR }
@@ -129,15 +131,15 @@ language_missing() {
 config_random_bytes() {
     write_config english 1 2 1 -1 -1 400 270
     head -c 3000 /dev/urandom >"$config"
-    expect_place=centred expect_config=defaults options_key=OK
+    expect_place=centred expect_config=defaults options_key="untick OK"
 }
 config_is_a_folder() {
     rm -rf "$config_dir"
     mkdir -p "$config/kept"
-    expect_place=centred expect_config=folder options_key=OK
+    expect_place=centred expect_config=folder options_key="untick OK"
 }
-config_read_only() {
-    write_config english 0 5 2 40 50 520 330
+config_read_only() { # "false" is read as false, and a save would write "0"
+    write_config english false 5 2 40 50 520 330
     chmod a-w "$config"
     expect_place="40 50 520 330" expect_config=unchanged options_key=OK
 }
@@ -169,8 +171,11 @@ find_options() {
         | while read -r id; do [ "$id" != "$main_window" ] && echo "$id"; done | head -1)
     [ -n "$options_window" ]
 }
-click_ok() {
+# Points of the options window: the close-to-tray box from its top left,
+# OK from its bottom right.
+click_ok() { # [untick]
     eval "$(xdotool getwindowgeometry --shell "$options_window" | sed 's/^/O/')"
+    [ "${1:-}" = untick ] && xdotool mousemove $((OX + 20)) $((OY + 100)) click 1
     xdotool mousemove $((OX + OWIDTH - 121)) $((OY + OHEIGHT - 19)) click 1
 }
 options_title() { xprop -id "$options_window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//'; }
@@ -194,12 +199,15 @@ for case in language_damaged language_missing config_random_bytes config_is_a_fo
         check "$case: in English ($(options_title))" test "$(options_title)" = $'Options \u2013 Morvellan Tintscope'
         if [ "$options_key" = OK ]; then
             click_ok
+        elif [ "$options_key" = "untick OK" ]; then
+            click_ok untick
         else
             xdotool windowfocus --sync "$options_window" 2>/dev/null
             xdotool key "$options_key"
         fi
         check "$case: $options_key closes it" wait_for 10 options_gone
     fi
+    [ "$expect_config" = defaults ] && check "$case: OK stored close-to-tray off" setting_is closeToNotificationArea 0
     close_window
     check "$case: the program ends with 0 (got $status, closed by $closed_by)" test "$status" = 0
     [ "$expect_config" = defaults ] || check "$case: config.dat is still as it was" config_as_expected
