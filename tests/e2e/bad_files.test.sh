@@ -10,6 +10,7 @@
 # and at exit. Every run ends by itself, with no crash and no hang.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/main_window_lib.sh"
+. "$(dirname "$0")/options_window_lib.sh"
 
 config_dir=$(dirname "$config")
 package=$program_dir/data.pak
@@ -165,22 +166,6 @@ window_placed() {
         && [ "$X $Y" = "$((left + b)) $((top + t))" ]
 }
 
-options_window=
-find_options() {
-    options_window=$(xdotool search --onlyvisible --name ' Morvellan Tintscope$' 2>/dev/null \
-        | while read -r id; do [ "$id" != "$main_window" ] && echo "$id"; done | head -1)
-    [ -n "$options_window" ]
-}
-# Points of the options window: the close-to-tray box from its top left,
-# OK from its bottom right.
-click_ok() { # [untick]
-    eval "$(xdotool getwindowgeometry --shell "$options_window" | sed 's/^/O/')"
-    [ "${1:-}" = untick ] && xdotool mousemove $((OX + 20)) $((OY + 100)) click 1
-    xdotool mousemove $((OX + OWIDTH - 121)) $((OY + OHEIGHT - 19)) click 1
-}
-options_title() { xprop -id "$options_window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//'; }
-options_gone() { ! find_options; }
-
 for case in language_damaged language_missing config_random_bytes config_is_a_folder config_read_only; do
     restore_data_files
     "$case"
@@ -193,18 +178,12 @@ for case in language_damaged language_missing config_random_bytes config_is_a_fo
     check "$case: config.dat holds what it should ($expect_config)" config_as_expected
     check "$case: the window is where the settings put it ($X $Y $WIDTH $HEIGHT, $expect_place)" window_placed
     # The options window works and is in English; OK saves at once.
-    read -r tx ty <<<"$(top_most_button)"
-    xdotool mousemove $((tx + 30)) "$ty" click 1
-    if check "$case: the options window opens" wait_for 20 find_options; then
-        check "$case: in English ($(options_title))" test "$(options_title)" = $'Options \u2013 Morvellan Tintscope'
-        if [ "$options_key" = OK ]; then
-            click_ok
-        elif [ "$options_key" = "untick OK" ]; then
-            click_ok untick
-        else
-            xdotool windowfocus --sync "$options_window" 2>/dev/null
-            xdotool key "$options_key"
-        fi
+    if check "$case: the options window opens, in English" open_options Options; then
+        case "$options_key" in
+            OK) click_ok ;;
+            "untick OK") at "$close_box_x" "$close_box_y" && xdotool click 1 && click_ok ;;
+            *) xdotool windowfocus --sync "$options_window" 2>/dev/null; xdotool key "$options_key" ;;
+        esac
         check "$case: $options_key closes it" wait_for 10 options_gone
     fi
     [ "$expect_config" = defaults ] && check "$case: OK stored close-to-tray off" setting_is closeToNotificationArea 0
