@@ -7,8 +7,11 @@ JOBS    ?= 2
 PAKBUILD := $(CURDIR)/$(NATIVE)/bin/pakbuild
 # The tests' Wine prefix is thrown away with the build folder.
 export TINTSCOPE_WINEPREFIX ?= $(CURDIR)/$(WINDOWS)/wineprefix
+# The build whose artefacts `make release` ships.
+RELEASE_PRESET ?= windows
+RELEASE_BUILD  ?= $(WINDOWS)
 
-.PHONY: all deps native windows test test-native test-windows format format-check run dist bench clean
+.PHONY: all deps native windows test test-native test-windows format format-check run dist release bench clean
 
 all: windows
 
@@ -34,11 +37,24 @@ test-windows:
 	tools/with-xvfb ctest --test-dir $(WINDOWS) --output-on-failure
 
 dist: windows
-	rm -rf dist && mkdir -p dist
+	mkdir -p dist && find dist -mindepth 1 -maxdepth 1 ! -name release -exec rm -rf {} +
 	cp $(WINDOWS)/bin/tintscope.exe dist/
 	if [ -f $(WINDOWS)/bin/data.pak ]; then cp $(WINDOWS)/bin/data.pak dist/; fi
 	if [ -f $(WINDOWS)/bin/styles/default.style ]; then mkdir -p dist/styles && cp $(WINDOWS)/bin/styles/default.style dist/styles/; fi
 	if [ -d $(WINDOWS)/bin/languages ]; then cp -r $(WINDOWS)/bin/languages dist/; fi
+
+# The portable zip and the installer, named with version and architecture,
+# in dist/release. Only the host package builder and the product are built
+# (not the tests); the artefacts are packed afresh every time.
+release: deps
+	cmake --preset native >/dev/null
+	cmake --build $(NATIVE) --target pakbuild -j$(JOBS)
+	cmake --preset $(RELEASE_PRESET) -DPAKBUILD=$(PAKBUILD) >/dev/null
+	rm -f $(RELEASE_BUILD)/release/tintscope-*
+	cmake --build $(RELEASE_BUILD) --target release_artefacts -j$(JOBS)
+	rm -rf dist/release && mkdir -p dist/release
+	cp $(RELEASE_BUILD)/release/tintscope-*.zip $(RELEASE_BUILD)/release/tintscope-*-setup.exe dist/release/
+	@ls -l dist/release
 
 # Every C++ file under version control is laid out by .clang-format.
 format:
