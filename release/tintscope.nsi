@@ -1,6 +1,8 @@
 ; The installer and uninstaller, built by tools/make-release, which defines
-; VERSION, ARCH, PRODUCT_NAME, ORGANISATION, ICON, STAGE (the staged program
-; folder), FILE_LIST (its InstallFiles and UninstallFiles macros) and OUTFILE.
+; VERSION, ARCH, PRODUCT_NAME, ORGANISATION, INSTANCE_NAME (the program's
+; single-instance mutex: while it exists the program runs and its files are
+; in use), ICON, STAGE (the staged program folder), FILE_LIST (its
+; InstallFiles and UninstallFiles macros) and OUTFILE.
 ;
 ; Installs per user or for all users (the /CurrentUser and /AllUsers
 ; switches choose without the page), puts one shortcut in the Start menu and
@@ -18,12 +20,8 @@
     Unicode true
 !endif
 SetCompressor /SOLID lzma
-RequestExecutionLevel highest
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_NAME}"
-; The program's single-instance mutex: the upper-cased product name in
-; brackets. While it exists the program runs and its files are in use.
-!define INSTANCE_MUTEX "[MORVELLAN TINTSCOPE]"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT_NAME}.lnk"
 !define SYNCHRONIZE 0x00100000
 
@@ -94,7 +92,7 @@ Var RemoveSettings
 !macro DEFINE_WAIT_FOR_PROGRAM_EXIT PREFIX
 Function ${PREFIX}WaitForProgramExit
     retry:
-    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${INSTANCE_MUTEX}") p.r0'
+    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${INSTANCE_NAME}") p.r0'
     ${If} $0 P<> 0
         System::Call 'kernel32::CloseHandle(p r0)'
         MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(ProgramRunning)" /SD IDCANCEL IDRETRY retry
