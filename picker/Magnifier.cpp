@@ -79,8 +79,9 @@ void replicateFixed(uint8_t* d, const uint8_t* s, int32_t count)
 #if defined(__x86_64__) || defined(__i386__)
 // The small factors dominate the cost per output pixel (most blocks per
 // row), so they take several source pixels at a time and write whole
-// vectors: 256-bit ones where the processor has AVX2 (chosen at run time,
-// the build targets plain x86-64), else the SSE2 every x86-64 has.
+// vectors: 256-bit ones where the processor has AVX2, else 128-bit SSE2 ones
+// (chosen at run time: the builds target plain x86-64 and plain i686, and
+// not every 32-bit processor has SSE2).
 template <int K>
 __attribute__((target("avx2"))) void replicateAvx2(uint8_t* d, const uint8_t* s, int32_t count)
 {
@@ -107,7 +108,7 @@ __attribute__((target("avx2"))) void replicateAvx2(uint8_t* d, const uint8_t* s,
 }
 
 template <int K>
-void replicateSse2(uint8_t* d, const uint8_t* s, int32_t count)
+__attribute__((target("sse2"))) void replicateSse2(uint8_t* d, const uint8_t* s, int32_t count)
 {
     const int32_t vectors = count / 4;
     for (int32_t i = 0; i < vectors; ++i, s += 16, d += 16 * K) {
@@ -131,22 +132,33 @@ void replicateSse2(uint8_t* d, const uint8_t* s, int32_t count)
     replicateFixed<K>(d, s, count - vectors * 4);
 }
 
-bool hasAvx2()
+enum class VectorUnit { None, Sse2, Avx2 };
+
+VectorUnit vectorUnit()
 {
-    static const bool available = [] {
+    static const VectorUnit unit = [] {
         __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0;
+        if (__builtin_cpu_supports("avx2"))
+            return VectorUnit::Avx2;
+        return __builtin_cpu_supports("sse2") ? VectorUnit::Sse2 : VectorUnit::None;
     }();
-    return available;
+    return unit;
 }
 
 template <int K>
 void replicateVector(uint8_t* d, const uint8_t* s, int32_t count)
 {
-    if (hasAvx2())
+    switch (vectorUnit()) {
+    case VectorUnit::Avx2:
         replicateAvx2<K>(d, s, count);
-    else
+        return;
+    case VectorUnit::Sse2:
         replicateSse2<K>(d, s, count);
+        return;
+    case VectorUnit::None:
+        replicateFixed<K>(d, s, count);
+        return;
+    }
 }
 #else
 template <int K>

@@ -26,7 +26,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <thread>
 
 using platform::Bytes;
 
@@ -34,6 +33,18 @@ namespace {
 
 constexpr uint32_t kWatchdogMs = 5000;
 constexpr DWORD kHoldMs = 30;
+
+// Runs on a system thread (the runtime of these builds has no std::thread):
+// opens the clipboard, signals the event it is given, and lets go later.
+DWORD WINAPI holdClipboardForAMoment(void* opened)
+{
+    const BOOL held = OpenClipboard(nullptr);
+    SetEvent(static_cast<HANDLE>(opened));
+    Sleep(kHoldMs);
+    if (held)
+        CloseClipboard();
+    return 0;
+}
 
 // Offers blocks by format, as another program's drag source would. It
 // lives on the stack: references are only counted, so a test can see that
@@ -199,16 +210,12 @@ TEST_F(ClipboardDragDropWin32, TextRoundTripsAndEmptyTextLeavesTheClipboard)
 TEST_F(ClipboardDragDropWin32, ClipboardHeldByAnotherThreadForAMomentIsStillHad)
 {
     HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread holder([&] {
-        const BOOL held = OpenClipboard(nullptr);
-        SetEvent(opened);
-        Sleep(kHoldMs);
-        if (held)
-            CloseClipboard();
-    });
+    HANDLE holder = CreateThread(nullptr, 0, holdClipboardForAMoment, opened, 0, nullptr);
+    ASSERT_NE(holder, nullptr);
     WaitForSingleObject(opened, INFINITE);
     EXPECT_TRUE(setClipboardText(*window, u"held"));
-    holder.join();
+    WaitForSingleObject(holder, INFINITE);
+    CloseHandle(holder);
     CloseHandle(opened);
     EXPECT_EQ(clipboardText(*window), u"held");
 }

@@ -3,7 +3,7 @@
 // another thread may change connections; everything else runs on the UI
 // thread, where the lock never contends.
 
-#include <mutex>
+#include "platform/RecursiveLock.h"
 
 class UILockable {
 public:
@@ -12,9 +12,9 @@ public:
     UILockable(const UILockable&) = delete;
     UILockable& operator=(const UILockable&) = delete;
 
-    virtual void lock() { m_mutex.lock(); }
-    virtual void unlock() { m_mutex.unlock(); }
+    virtual void lock() { m_lock.lock(); }
+    virtual void unlock() { m_lock.unlock(); }
 
 private:
-    std::recursive_mutex m_mutex;
+    platform::RecursiveLock m_lock;
 };

@@ -1,6 +1,7 @@
 #include "ui/core/UISignal.h"
 
 #include <algorithm>
+#include <mutex>
 
 UISignalReceiver::~UISignalReceiver()
 {
