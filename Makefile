@@ -3,12 +3,16 @@
 NATIVE  := build/native
 WINDOWS := build/windows
 BENCH   := build/bench
+FUZZ    := build/fuzz
+# Seconds each fuzz target runs under `make fuzz`, and how many run at once.
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS    ?= 1
 JOBS    ?= 2
 PAKBUILD := $(CURDIR)/$(NATIVE)/bin/pakbuild
 # The tests' Wine prefix is thrown away with the build folder.
 export TINTSCOPE_WINEPREFIX ?= $(CURDIR)/$(WINDOWS)/wineprefix
 
-.PHONY: all deps native windows test test-native test-windows format format-check run dist bench clean
+.PHONY: all deps native windows fuzz-build test test-native test-windows test-fuzz fuzz format format-check run dist bench clean
 
 all: windows
 
@@ -23,11 +27,25 @@ windows: native
 	cmake --preset windows -DPAKBUILD=$(PAKBUILD) >/dev/null
 	cmake --build $(WINDOWS) -j$(JOBS)
 
-test: format-check windows
-	$(MAKE) --no-print-directory test-native test-windows
+test: format-check windows fuzz-build
+	$(MAKE) --no-print-directory test-native test-windows test-fuzz
 
 test-native:
 	cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
+
+# The readers' fuzz targets: clang with libFuzzer over the layers that read
+# files and data blocks.
+fuzz-build: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build $(FUZZ) -j$(JOBS)
+
+# A few seconds of each fuzz target, as a smoke test.
+test-fuzz:
+	ctest --test-dir $(FUZZ) --output-on-failure
+
+# Each target for FUZZ_SECONDS; crashing inputs stay in build/fuzz/crashes.
+fuzz: fuzz-build
+	tools/run-fuzz $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 test-windows:
 	WINEPREFIX=$(TINTSCOPE_WINEPREFIX) tools/wine-prefix
