@@ -4,6 +4,10 @@ NATIVE  := build/native
 WINDOWS := build/windows
 WINDOWS32 := build/windows32
 BENCH   := build/bench
+FUZZ    := build/fuzz
+# Seconds each fuzz target runs under `make fuzz`, and how many run at once.
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS    ?= 1
 JOBS    ?= 2
 PAKBUILD := $(CURDIR)/$(NATIVE)/bin/pakbuild
 # The tests' Wine prefix is thrown away with the build folder.
@@ -17,7 +21,7 @@ WINDOWS32_TESTS := ^(check_imports.*|platform_tests|app_tests|uicore_tests|uiwid
 RELEASE_PRESET ?= windows32
 RELEASE_BUILD  ?= $(WINDOWS32)
 
-.PHONY: all deps native windows windows32 test test-native test-windows test-windows32 format format-check run dist release bench clean
+.PHONY: all deps native windows windows32 fuzz-build test test-native test-windows test-windows32 test-fuzz fuzz format format-check run dist release bench clean
 
 all: windows
 
@@ -37,11 +41,25 @@ windows32: native
 	cmake --preset windows32 -DPAKBUILD=$(PAKBUILD) >/dev/null
 	cmake --build $(WINDOWS32) -j$(JOBS)
 
-test: format-check windows windows32
-	$(MAKE) --no-print-directory test-native test-windows test-windows32
+test: format-check windows windows32 fuzz-build
+	$(MAKE) --no-print-directory test-native test-windows test-windows32 test-fuzz
 
 test-native:
 	cd $(NATIVE) && ctest --output-on-failure -j$(JOBS)
+
+# The readers' fuzz targets: clang with libFuzzer over the layers that read
+# files and data blocks.
+fuzz-build: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build $(FUZZ) -j$(JOBS)
+
+# A few seconds of each fuzz target, as a smoke test.
+test-fuzz:
+	ctest --test-dir $(FUZZ) --output-on-failure
+
+# Each target for FUZZ_SECONDS; crashing inputs stay in build/fuzz/crashes.
+fuzz: fuzz-build
+	tools/run-fuzz $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 test-windows:
 	WINEPREFIX=$(TINTSCOPE_WINEPREFIX) tools/wine-prefix

@@ -28,10 +28,14 @@ public:
 
     void skip(size_t count) { m_position += count; }
 
+    // Counts one more folder or file; false past the package's bound.
+    bool addEntry() { return ++m_entries <= Package::kMaxEntries; }
+
 private:
     const uint8_t* m_data;
     size_t m_size;
     size_t m_position = 0;
+    size_t m_entries = 0;
 };
 
 // The values between the name length and the count/size field of a folder
@@ -67,7 +71,7 @@ std::optional<String> readName(ByteReader& in, uint32_t length)
 
 bool readFile(ByteReader& in, PackageFolder& folder)
 {
-    if (!in.has(Package::kFileRecordSize))
+    if (!in.has(Package::kFileRecordSize) || !in.addEntry())
         return false;
     const uint32_t nameLength = in.u32At(0);
     const PackageRecordValues values = recordValues(in);
@@ -85,7 +89,7 @@ bool readFile(ByteReader& in, PackageFolder& folder)
 
 bool readFolder(ByteReader& in, Package& package)
 {
-    if (!in.has(Package::kFolderRecordSize))
+    if (!in.has(Package::kFolderRecordSize) || !in.addEntry())
         return false;
     const uint32_t nameLength = in.u32At(0);
     const PackageRecordValues values = recordValues(in);
@@ -110,7 +114,7 @@ bool readFolder(ByteReader& in, Package& package)
 std::unique_ptr<Package> Package::parse(const platform::Bytes& bytes, String path)
 {
     ByteReader in(bytes);
-    if (!in.has(kHeaderSize) || in.u8At(0) != 'F' || in.u8At(1) != 'A')
+    if (bytes.size() > kMaxFileBytes || !in.has(kHeaderSize) || in.u8At(0) != 'F' || in.u8At(1) != 'A')
         return nullptr;
     const int32_t folderCount = in.i32At(12);
     if (folderCount < 0 || in.i32At(16) < 0)
@@ -128,7 +132,7 @@ std::unique_ptr<Package> Package::parse(const platform::Bytes& bytes, String pat
 
 std::unique_ptr<Package> Package::open(StringView path)
 {
-    const auto bytes = platform::readFile(path);
+    const auto bytes = platform::readFile(path, kMaxFileBytes);
     if (!bytes)
         return nullptr;
     return parse(*bytes, String(path));

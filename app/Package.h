@@ -27,16 +27,24 @@ public:
     static constexpr size_t kFileRecordSize = 52;
     // Names are at most 255 UTF-16 units.
     static constexpr size_t kMaximumNameBytes = 510;
+    // Bounds on a package, whether the data package or a style set. The
+    // shipped ones are 25 KB and 50 KB with about sixty folders and files;
+    // a package is read whole into memory, and every entry costs a little
+    // over a hundred bytes beyond its record, so both are bounded.
+    static constexpr uint64_t kMaxFileBytes = uint64_t(16) << 20;
+    static constexpr size_t kMaxEntries = 4096;
 
     explicit Package(String path = {}) : m_path(std::move(path)) {}
 
     // Reads and parses the file at `path`. nullptr when the file is missing,
-    // unreadable or malformed in any way; nothing partial is ever returned.
+    // unreadable, larger than kMaxFileBytes (then it is not read at all) or
+    // malformed in any way; nothing partial is ever returned.
     static std::unique_ptr<Package> open(StringView path);
     // Parses a whole package held in memory. Every count, length and size is
     // checked against the bytes left before it is used, so hostile input can
     // neither read past the end nor make the reader allocate more than the
-    // input holds.
+    // input holds. More than kMaxFileBytes or kMaxEntries folders and files
+    // in all is refused.
     static std::unique_ptr<Package> parse(const platform::Bytes& bytes, String path = {});
 
     // The file that openPackage opens for `name` (without extension), or

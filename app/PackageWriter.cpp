@@ -40,7 +40,12 @@ void putName(platform::Bytes& out, const String& name)
 
 std::optional<platform::Bytes> serializePackage(const Package& package)
 {
-    if (package.folders().size() > kMaximumCount)
+    // The reader's bounds apply to what is written, so every package written
+    // reads back.
+    size_t entries = package.folders().size();
+    for (const auto& folder : package.folders())
+        entries += folder->files().size();
+    if (entries > Package::kMaxEntries)
         return std::nullopt;
 
     platform::Bytes out;
@@ -70,6 +75,8 @@ std::optional<platform::Bytes> serializePackage(const Package& package)
             putU32(out, 0);
             putName(out, file->name());
             out.insert(out.end(), file->bytes().begin(), file->bytes().end());
+            if (out.size() > Package::kMaxFileBytes)
+                return std::nullopt;
         }
     }
     return out;

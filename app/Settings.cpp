@@ -17,11 +17,6 @@ constexpr StringView kNameAttribute = u"name";
 constexpr StringView kValueAttribute = u"value";
 constexpr int kIndentWidth = 4;
 
-// The program's own file is well under a kilobyte. Anything beyond this is
-// damaged or not a settings file at all and is treated as unreadable rather
-// than parsed into memory.
-constexpr uint64_t kMaxFileBytes = uint64_t(4) << 20;
-
 struct SplitKey {
     StringView group;
     StringView item;
@@ -143,6 +138,10 @@ bool Settings::load()
             String key = groupName;
             key.push_back(u'/');
             key.append(item.attribute(kNameAttribute));
+            if (key.size() > kMaxKeyChars || m_entries.size() >= kMaxEntries) {
+                m_entries.clear();
+                return false;
+            }
             m_entries.push_back({std::move(key), Variant(item.attribute(kValueAttribute)), String()});
         }
     }

@@ -21,6 +21,16 @@
 
 class Settings {
 public:
+    // Bounds on what the file may hold. The program's own file is well under
+    // a kilobyte, with eleven entries whose keys are at most 40 characters;
+    // a file beyond these is damaged or not a settings file at all and is
+    // treated as unreadable. The key bound matters most: every entry joins
+    // its group's name into a key of its own, so without it one long group
+    // name repeated over many items would cost far more memory than the file.
+    static constexpr uint64_t kMaxFileBytes = uint64_t(4) << 20;
+    static constexpr size_t kMaxEntries = 1024;
+    static constexpr size_t kMaxKeyChars = 1024;
+
     // The file `fileName` in the folder named `applicationName` inside the
     // per-user application-data folder.
     Settings(String fileName, String applicationName);
@@ -47,7 +57,8 @@ public:
 
     // Replaces the entries by the file's. A missing file is created empty
     // (success, no entries); a file that cannot be read, is too large to be
-    // a settings file or is not well-formed gives failure with no entries.
+    // a settings file (see the bounds above) or is not well-formed gives
+    // failure with no entries.
     // Bytes that are not UTF-8 read as U+FFFD.
     bool load();
     // Writes every entry, grouped by runs of the same group name. On failure

@@ -25,6 +25,13 @@ String joinContext(const std::vector<String>& names)
     return context;
 }
 
+// Reads the file only when it is no larger than a language file may be.
+bool loadDocument(StringView path, XmlDocument& document)
+{
+    const auto bytes = platform::readFile(path, Translator::kMaxFileBytes);
+    return bytes && document.parseBytes(*bytes, TextEncoding::Utf8);
+}
+
 } // namespace
 
 bool Translator::load(StringView path, StringView applicationName)
@@ -34,7 +41,7 @@ bool Translator::load(StringView path, StringView applicationName)
     if (!hasXmlExtension(path))
         return false;
     XmlDocument document;
-    return document.load(path, TextEncoding::Utf8) && read(document, applicationName);
+    return loadDocument(path, document) && read(document, applicationName);
 }
 
 bool Translator::loadHeader(StringView path)
@@ -44,7 +51,7 @@ bool Translator::loadHeader(StringView path)
     if (!hasXmlExtension(path))
         return false;
     XmlDocument document;
-    return document.load(path, TextEncoding::Utf8) && readHeader(document);
+    return loadDocument(path, document) && readHeader(document);
 }
 
 bool Translator::read(const XmlDocument& document, StringView applicationName)
@@ -80,16 +87,19 @@ bool Translator::readHeader(const XmlDocument& document)
 
 bool Translator::readGroup(const XmlElement& group, std::vector<String>& contextStack, StringView applicationName)
 {
-    // Real files nest two levels deep; the bound keeps a hostile file from
-    // exhausting the stack.
-    constexpr size_t kMaximumGroupDepth = 64;
-    if (contextStack.size() >= kMaximumGroupDepth)
+    // The depth bound keeps a hostile file from exhausting the stack.
+    if (contextStack.size() >= kMaxGroupDepth)
         return false;
     contextStack.push_back(group.attribute(u"name"));
+    const String context = joinContext(contextStack);
+    if (context.size() > kMaxContextChars)
+        return false;
     for (const XmlElement child : group.children()) {
         if (child.name() == u"item") {
-            m_entries.push_back({joinContext(contextStack), child.attribute(u"context"),
-                                 applyEscapes(child.attribute(u"translation"), applicationName)});
+            if (m_entries.size() >= kMaxEntries)
+                return false;
+            m_entries.push_back(
+                {context, child.attribute(u"context"), applyEscapes(child.attribute(u"translation"), applicationName)});
         } else if (child.name() == u"group") {
             if (!readGroup(child, contextStack, applicationName))
                 return false;

@@ -26,10 +26,19 @@ struct TranslationEntry {
 
 class Translator {
 public:
+    // Bounds on a language file. The shipped files are under 5 KB with about
+    // fifty items two groups deep. Every item keeps its own copy of the
+    // joined group names, so the context bound is what keeps a long group
+    // name over many items from costing far more memory than the file.
+    static constexpr uint64_t kMaxFileBytes = uint64_t(1) << 20;
+    static constexpr size_t kMaxEntries = 4096;
+    static constexpr size_t kMaxContextChars = 1024;
+    static constexpr size_t kMaxGroupDepth = 64;
+
     // Loads the file: the extension must be "xml" (any case), the document
     // must parse and hold "translation" with "groups" and at least one item;
-    // every element inside a group must be an "item" or a "group". On failure
-    // the translator must not be used.
+    // every element inside a group must be an "item" or a "group", and the
+    // bounds above must hold. On failure the translator must not be used.
     bool load(StringView path, StringView applicationName);
     // Reads only the header of the file (same checks up to "translation").
     bool loadHeader(StringView path);

@@ -14,6 +14,9 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Spelled out for compilers without aggregate deduction (clang before 17).
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // "%.9g" in the "C" conventions, whatever the process locale says.
 String floatingText(double value)

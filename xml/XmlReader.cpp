@@ -67,6 +67,9 @@ bool XmlReader::read(XmlTree& tree)
         m_pos = start;
         m_current = XmlTree::kRoot;
         m_lastChild = XmlTree::kNone;
+        m_depth = 0;
+        m_elementCount = 0;
+        m_attributeCount = 0;
         ok = run(s_handlers.data(), s_handlers.size());
         // Elements left open end the document as the last children of
         // their parents.
@@ -103,7 +106,8 @@ bool XmlReader::run(const Handler* table, size_t count)
         case StepKind::Done:
             return true;
         case StepKind::Fail:
-            m_error = u"command error, id: " + decimalText(int64_t(state));
+            if (m_error.empty())
+                m_error = u"command error, id: " + decimalText(int64_t(state));
             return false;
         case StepKind::Next:
             state = step.state;
@@ -140,6 +144,10 @@ XmlReader::Step XmlReader::tagOpened()
     while (!atEnd() && isNameChar(current()))
         ++m_pos;
     if (m_pos > nameStart) {
+        if (m_depth >= kMaxDepth)
+            return limitExceeded(u"too deeply nested");
+        if (++m_elementCount > kMaxElements)
+            return limitExceeded(u"too many elements");
         m_newElement = m_tree->addNode(m_tree->internName(spanFrom(nameStart)));
         m_tree->link(m_current, m_lastChild, m_newElement);
         m_lastChild = m_newElement;
@@ -208,6 +216,7 @@ XmlReader::Step XmlReader::tagEnd()
                 return next(0);
             m_tree->mutableNode(element).next = m_current;
             m_current = element;
+            ++m_depth;
             m_lastChild = XmlTree::kNone;
             return next(3);
         }
@@ -229,6 +238,7 @@ XmlReader::Step XmlReader::endTag()
                 return fail(); // nothing open but the root
             m_lastChild = m_current;
             m_current = std::exchange(m_tree->mutableNode(m_current).next, XmlTree::kNone);
+            --m_depth;
             return next(0);
         }
         return fail();
@@ -311,6 +321,8 @@ XmlReader::Step XmlReader::attributeValue()
     }
     if (m_attributeName.length == 0 || m_newElement == XmlTree::kNone)
         return fail();
+    if (++m_attributeCount > kMaxAttributes)
+        return limitExceeded(u"too many attributes");
     const size_t start = m_pos;
     m_pos = close;
     m_tree->appendAttribute(m_newElement, m_attributeName, spanFrom(start));

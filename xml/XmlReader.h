@@ -16,14 +16,24 @@
 
 class XmlReader {
 public:
+    // Bounds on what one document may hold; beyond them the read fails
+    // rather than build a tree nobody asked for. The program's largest data
+    // file (the style set's models) has about 200 elements and 400
+    // attributes, and no file nests deeper than five levels; the readers of
+    // each file walk the tree, some recursively, so the depth bound also
+    // bounds their stacks.
+    static constexpr uint32_t kMaxDepth = 256;
+    static constexpr uint32_t kMaxElements = 1u << 16;
+    static constexpr uint32_t kMaxAttributes = 1u << 18;
+
     // Reads the text the tree was reset with (declaration included) into
     // the tree's root, which has no children yet. Names, values and texts
     // become spans of that text. The reader keeps nothing of the tree after
     // read().
     bool read(XmlTree& tree);
 
-    // Diagnosis of the last failure, e.g. "command error, id: 3"; internal,
-    // never meant for the user.
+    // Diagnosis of the last failure, e.g. "command error, id: 3" or "too
+    // deeply nested"; internal, never meant for the user.
     const String& errorText() const { return m_error; }
 
     // The names this reader accepts: element names of letters, digits, "-",
@@ -43,6 +53,12 @@ private:
     static Step next(int state) { return {StepKind::Next, state}; }
     static Step done() { return {StepKind::Done}; }
     static Step fail() { return {StepKind::Fail}; }
+    // A failure that names the bound the document went past.
+    Step limitExceeded(StringView what)
+    {
+        m_error = String(what);
+        return fail();
+    }
 
     bool run(const Handler* table, size_t count);
 
@@ -77,6 +93,10 @@ private:
     // holds its parent: the open elements need no stack of their own.
     uint32_t m_current = XmlTree::kRoot;
     uint32_t m_lastChild = XmlTree::kNone;
+    // The number of open elements, and what the document holds so far.
+    uint32_t m_depth = 0;
+    uint32_t m_elementCount = 0;
+    uint32_t m_attributeCount = 0;
     // The start tag being read: its element is linked at the name's end.
     uint32_t m_newElement = XmlTree::kNone;
     bool m_emptyTag = false;

@@ -19,6 +19,8 @@ XmlWriter::XmlWriter(int indentWidth, size_t maxBytes)
 std::optional<platform::Bytes> XmlWriter::write(const XmlElement& root, StringView header)
 {
     m_out.clear();
+    m_elementCount = 0;
+    m_attributeCount = 0;
     bool ok = append(kByteOrderMark);
     if (ok && !header.empty())
         ok = append(header) && append(kLineEnd);
@@ -74,12 +76,13 @@ bool XmlWriter::appendIndent(size_t level)
 
 bool XmlWriter::appendStartTag(const XmlElement& element, size_t level)
 {
-    if (!XmlReader::isElementName(element.name()))
+    if (!XmlReader::isElementName(element.name()) || level >= XmlReader::kMaxDepth
+        || ++m_elementCount > XmlReader::kMaxElements)
         return false;
     if (!appendIndent(level) || !append("<") || !append(element.name()))
         return false;
     for (const XmlAttribute attribute : element.attributes()) {
-        if (!XmlReader::isAttributeName(attribute.name))
+        if (!XmlReader::isAttributeName(attribute.name) || ++m_attributeCount > XmlReader::kMaxAttributes)
             return false;
         const bool hasDouble = attribute.value.find(u'"') != StringView::npos;
         const bool hasSingle = attribute.value.find(u'\'') != StringView::npos;

@@ -6,8 +6,9 @@
 // The writer refuses trees the reader could not read back rather than
 // produce a broken file: a name the reader does not accept, or an attribute
 // value holding both quote kinds (a value holding only double quotes is
-// delimited with single quotes instead). It also refuses output beyond a
-// size limit, which only an absurdly deep or large tree reaches.
+// delimited with single quotes instead), or a tree deeper or with more
+// elements or attributes than the reader accepts. It also refuses output
+// beyond a size limit, which only an absurdly deep or large tree reaches.
 
 #include "platform/FileSystem.h"
 #include "xml/XmlElement.h"
@@ -32,4 +33,6 @@ private:
     size_t m_indentWidth;
     size_t m_maxBytes;
     platform::Bytes m_out;
+    size_t m_elementCount = 0;
+    size_t m_attributeCount = 0;
 };

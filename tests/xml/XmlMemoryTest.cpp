@@ -2,6 +2,7 @@
 // replacement of the global allocation functions (this test program only).
 
 #include "xml/XmlDocument.h"
+#include "xml/XmlReader.h"
 
 #include "tests/UniqueTempPath.h"
 
@@ -53,11 +54,11 @@ namespace {
 namespace fs = std::filesystem;
 
 // A document of exactly `size` bytes: the declaration, `opening`, then
-// `unit` as often as it fits, padded with spaces (skipped between tags).
-std::string documentOf(size_t size, const std::string& opening, const std::string& unit)
+// `unit` `count` times, padded with spaces (skipped between tags).
+std::string documentOf(size_t size, const std::string& opening, const std::string& unit, size_t count)
 {
     std::string text = "<?xml?>" + opening;
-    while (text.size() + unit.size() <= size)
+    for (size_t i = 0; i < count; ++i)
         text += unit;
     text.resize(size, ' ');
     return text;
@@ -68,14 +69,15 @@ std::string documentOf(size_t size, const std::string& opening, const std::strin
 TEST(XmlMemory, LargestAcceptedDocumentsStayUnderTenTimesTheirSize)
 {
     const size_t size = size_t(XmlDocument::kMaxFileBytes);
+    const size_t depth = XmlReader::kMaxDepth;
     const struct {
         const char* what;
         std::string text;
     } cases[] = {
-        {"empty siblings", documentOf(size, "", "<a/>")},
-        {"nested, left open", documentOf(size - 4, "", "<a>") + "<a/>"},
-        {"nested with text, left open", documentOf(size - 4, "", "<a>x") + "<a/>"},
-        {"attributes", documentOf(size - 2, "<a", " b=''") + "/>"},
+        {"empty siblings", documentOf(size, "", "<a/>", XmlReader::kMaxElements)},
+        {"nested, left open", documentOf(size - 4, "", "<a>", depth - 1) + "<a/>"},
+        {"text, left open", "<?xml?><a>" + std::string(size - 14, 'x') + "<a/>"},
+        {"attributes", documentOf(size - 2, "<a", " b=''", XmlReader::kMaxAttributes) + "/>"},
     };
     const fs::path path = uniqueTempPath("xml_tests_memory.xml");
     for (const auto& c : cases) {
@@ -93,7 +95,7 @@ TEST(XmlMemory, LargestAcceptedDocumentsStayUnderTenTimesTheirSize)
         EXPECT_EQ(g_live, before) << "the document frees all it took";
     }
 
-    std::string tooLarge = documentOf(size + 1, "", "<a/>");
+    std::string tooLarge = documentOf(size + 1, "", "<a/>", 1);
     ASSERT_TRUE(platform::writeFile(path.u16string(), platform::Bytes(tooLarge.begin(), tooLarge.end())));
     XmlDocument document;
     EXPECT_FALSE(document.load(path.u16string()));

@@ -109,7 +109,7 @@ TEST(XmlReader, DeepNestingDoesNotExhaustTheStack)
         open += u"<e>";
     XmlDocument doc;
     EXPECT_FALSE(parses(doc, open));
-    EXPECT_EQ(doc.errorText(), u"command error, id: 3");
+    EXPECT_EQ(doc.errorText(), u"too deeply nested");
 }
 
 } // namespace

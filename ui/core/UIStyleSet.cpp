@@ -134,7 +134,17 @@ std::unique_ptr<UIStyleSet> loadStyleSet(StringView location, StyleStorage stora
     std::unique_ptr<Package> package;
     if (storage == StyleStorage::Package && !(package = Package::open(location)))
         return nullptr;
-    const StyleFiles files{String(location), package.get()};
+    return UIStyleSet::load(location, storage, package.get());
+}
+
+std::unique_ptr<UIStyleSet> loadStyleSet(const Package& package, StringView location)
+{
+    return UIStyleSet::load(location, StyleStorage::Package, &package);
+}
+
+std::unique_ptr<UIStyleSet> UIStyleSet::load(StringView location, StyleStorage storage, const Package* package)
+{
+    const StyleFiles files{String(location), package};
 
     auto set = std::make_unique<UIStyleSet>();
     set->m_location = String(location);

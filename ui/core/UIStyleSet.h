@@ -23,6 +23,7 @@
 #include <optional>
 #include <vector>
 
+class Package;
 // Where a style set lives. The numbers are those style records store.
 enum class StyleStorage : int32_t { Undetermined = 0, Folder = 1, Package = 2 };
 
@@ -60,6 +61,10 @@ public:
 
 private:
     friend std::unique_ptr<UIStyleSet> loadStyleSet(StringView location, StyleStorage storage);
+    friend std::unique_ptr<UIStyleSet> loadStyleSet(const Package& package, StringView location);
+    // The loading proper, from the package when there is one, else from
+    // the folder at `location`.
+    static std::unique_ptr<UIStyleSet> load(StringView location, StyleStorage storage, const Package* package);
 
     String m_location;
     StyleStorage m_storage = StyleStorage::Undetermined;
@@ -82,6 +87,9 @@ std::optional<String> findStyle(StringView name, StringView executableFolder);
 // no skin or no metric results. File names taken from the documents never
 // lead outside the style set.
 std::unique_ptr<UIStyleSet> loadStyleSet(StringView location, StyleStorage storage = StyleStorage::Undetermined);
+// The same from a package already in memory, which the caller keeps; the
+// set records `location` as where it came from.
+std::unique_ptr<UIStyleSet> loadStyleSet(const Package& package, StringView location = {});
 
 // findStyle, then loadStyleSet of the package found.
 std::unique_ptr<UIStyleSet> loadStyle(StringView name, StringView executableFolder);
