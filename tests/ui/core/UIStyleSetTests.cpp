@@ -256,7 +256,8 @@ TEST(UIStyleSet, ImagesBeyondTheSideLimitAreLeftOut)
         files["images/Focus.png"] = pngBytes(scratch, c.width, c.height, 0xFF0000FFu);
         const auto set = loadStyleSet(writeFolder(scratch, "limit" + std::to_string(n++), files));
         ASSERT_EQ(bool(set), c.loads);
-        if (set)
+        if (set) {
             EXPECT_EQ(set->standardImage(StandardImage::Focus).width(), c.width);
+        }
     }
 }
