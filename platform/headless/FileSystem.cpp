@@ -2,11 +2,13 @@
 // are UTF-16 in the program and UTF-8 on disk.
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
+#include "platform/headless/HeadlessFileSystem.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -17,15 +19,40 @@ namespace {
 
 fs::path nativePath(StringView path) { return fs::path(toUtf8(path)); }
 
+headless::FileWriteStep g_injectedFault = headless::FileWriteStep::None;
+
+bool faultAt(headless::FileWriteStep step) { return g_injectedFault == step; }
+
+// Windows refuses to overwrite or replace a file with the read-only
+// attribute, whoever asks; POSIX lets rename replace it and root write it.
+// The headless build follows Windows, so a user's read-only config.dat is
+// treated alike by both builds. The owner's write bit stands for the
+// attribute, as Wine maps it.
+bool isReadOnlyFile(const fs::path& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && !(info.st_mode & S_IWUSR);
+}
+
 bool writeAll(const fs::path& path, const Bytes& bytes)
 {
+    if (faultAt(headless::FileWriteStep::Create) || isReadOnlyFile(path))
+        return false;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return false;
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
+    bool ok = true;
+    if (faultAt(headless::FileWriteStep::Write)) {
+        ok = false;
+    } else if (faultAt(headless::FileWriteStep::ShortWrite)) {
+        std::fwrite(bytes.data(), 1, bytes.size() / 2, file);
+        ok = false;
+    } else {
+        ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    }
+    ok = std::fflush(file) == 0 && !faultAt(headless::FileWriteStep::Flush) && ok;
     ok = ::fsync(fileno(file)) == 0 && ok;
-    return std::fclose(file) == 0 && ok;
+    return std::fclose(file) == 0 && !faultAt(headless::FileWriteStep::Close) && ok;
 }
 
 } // namespace
@@ -95,7 +122,10 @@ bool replaceFile(StringView path, const Bytes& bytes)
         return false;
     }
     std::error_code error;
-    fs::rename(temporary, target, error);
+    if (faultAt(headless::FileWriteStep::Replace) || isReadOnlyFile(target))
+        error = std::make_error_code(std::errc::permission_denied);
+    else
+        fs::rename(temporary, target, error);
     if (!error)
         return true;
     // The clean-up's own outcome must not mask the failed rename.
@@ -142,5 +172,11 @@ String executablePath()
     const auto path = fs::read_symlink("/proc/self/exe", error);
     return error ? String() : fromUtf8(path.string());
 }
+
+namespace headless {
+
+void injectFileWriteFault(FileWriteStep step) { g_injectedFault = step; }
+
+} // namespace headless
 
 } // namespace platform

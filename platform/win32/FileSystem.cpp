@@ -37,9 +37,24 @@ private:
     HANDLE m_handle;
 };
 
+// Windows refuses to overwrite or replace a file with the read-only
+// attribute, but Wine lets MoveFileEx replace one (and root write one), so
+// the attribute is checked here: a user's read-only config.dat stays as it
+// is on both, and the save reports failure.
+bool isReadOnlyFile(const String& path)
+{
+    const DWORD attributes = GetFileAttributesW(wide(path));
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)
+        && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// Creates the file (replacing it), writes every byte, flushes it to the
+// medium when asked, and reports whether each of those steps succeeded.
 bool writeAll(const String& path, const Bytes& bytes, bool flush)
 {
     ErrorModeGuard errors;
+    if (isReadOnlyFile(path))
+        return false;
     FileHandle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid())
         return false;
@@ -123,6 +138,8 @@ bool replaceFile(StringView path, const Bytes& bytes)
 {
     const String target(path);
     const String temporary = target + u".tmp";
+    if (isReadOnlyFile(target))
+        return false;
     if (!writeAll(temporary, bytes, true)) {
         DeleteFileW(wide(temporary));
         return false;

@@ -13,6 +13,7 @@
 #include <string>
 
 #ifndef _WIN32
+#include "platform/headless/HeadlessFileSystem.h"
 #include "platform/headless/HeadlessScreen.h"
 
 #include <csignal>
@@ -217,18 +218,46 @@ TEST_F(SettingsFile, StrayBytesAndMissingClosingTagsKeepWhatCanBeRead)
     }
 }
 
+// A config.dat the user made read-only, or a folder of that name, cannot be
+// replaced. The store keeps working on what it could read (the stored values,
+// or the defaults), each save reports failure and the target stays as it was.
 // Fault: the headless replaceFile reported success when the rename failed,
-// so a save over a folder named config.dat answered true.
-TEST_F(SettingsFile, SaveOverAFolderReportsFailure)
+// so a save over a folder named config.dat answered true; and it replaced a
+// read-only file, which Windows refuses.
+TEST_F(SettingsFile, UnwritableTargetIsKeptAndEverySaveReportsFailure)
 {
-    auto settings = openValidated();
-    fs::remove(filePath());
-    fs::create_directories(filePath() / "inside");
-    EXPECT_FALSE(settings->save());
-    EXPECT_TRUE(fs::is_directory(filePath() / "inside"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
-    settings.reset();
-    fs::remove_all(filePath());
+    const struct {
+        const char* what;
+        bool folder;
+        const char16_t* language; // what the store holds after validation
+    } cases[] = {
+        {"read-only file", false, u"german"},
+        {"folder", true, u"english"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(m_folder);
+        if (c.folder) {
+            fs::create_directories(filePath() / "inside");
+        } else {
+            writeConfig(completeFile());
+            fs::permissions(filePath(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                            fs::perm_options::remove);
+        }
+        auto settings = openValidated();
+        EXPECT_EQ(settings->get(SettingsKeys::kLanguage).toText(), c.language);
+        settings->set(SettingsKeys::kColorFormat, int32_t(4));
+        EXPECT_FALSE(settings->save());
+        settings.reset();
+
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
+        if (c.folder) {
+            EXPECT_TRUE(fs::is_directory(filePath() / "inside"));
+        } else {
+            EXPECT_EQ(readConfig(), completeFile());
+            fs::permissions(filePath(), fs::perms::owner_write, fs::perm_options::add);
+        }
+    }
 }
 
 TEST_F(SettingsFile, SplitGroupsAreReadAndWrittenAsSeparateElements)
@@ -280,6 +309,45 @@ TEST_F(SettingsFile, FailedWriteLeavesThePreviousFileIntact)
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
     settings.reset(); // the save on destruction succeeds again
     EXPECT_NE(readConfig().find("a longer language name"), std::string::npos);
+}
+#endif
+
+#ifndef _WIN32
+// Each step of a save failing in turn: the save reports failure, the file
+// keeps its previous bytes and no temporary file is left beside it. That
+// holds for a save of changed values and for the defaults that replace a
+// damaged file at validation.
+TEST_F(SettingsFile, EveryFailingWriteStepKeepsThePreviousFile)
+{
+    using platform::headless::FileWriteStep;
+    const FileWriteStep steps[] = {FileWriteStep::Create, FileWriteStep::Write, FileWriteStep::ShortWrite,
+                                   FileWriteStep::Flush,  FileWriteStep::Close, FileWriteStep::Replace};
+    const struct {
+        const char* what;
+        std::string content;
+        const char16_t* language; // what the store holds after validation
+    } files[] = {
+        {"valid file", completeFile(), u"german"},
+        {"damaged file", std::string("<?xml?><groups><group name=\"general\"><item"), u"english"},
+    };
+    struct FaultGuard {
+        ~FaultGuard() { platform::headless::injectFileWriteFault(FileWriteStep::None); }
+    } guard;
+    for (const auto& file : files) {
+        for (const FileWriteStep step : steps) {
+            SCOPED_TRACE(std::string(file.what) + ", failing step " + std::to_string(int(step)));
+            writeConfig(file.content);
+            platform::headless::injectFileWriteFault(step);
+            auto settings = openValidated();
+            EXPECT_EQ(settings->get(SettingsKeys::kLanguage).toText(), file.language);
+            settings->set(SettingsKeys::kLanguage, String(u"a longer language name than before"));
+            EXPECT_FALSE(settings->save());
+            settings.reset();
+            EXPECT_EQ(readConfig(), file.content);
+            EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
+            platform::headless::injectFileWriteFault(FileWriteStep::None);
+        }
+    }
 }
 #endif
 
