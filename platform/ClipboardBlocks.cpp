@@ -44,7 +44,7 @@ void appendUnit(Bytes& block, char16_t unit)
 std::optional<String> textFromBlock(const Bytes& block)
 {
     const size_t size = block.size();
-    if (size <= 2 || size % 2 != 0 || unitAt(block, size - 2) != 0)
+    if (size <= 2 || size > kMaxBlockBytes || size % 2 != 0 || unitAt(block, size - 2) != 0)
         return std::nullopt;
     String text;
     for (size_t offset = 0; offset < size; offset += 2) {
@@ -69,7 +69,7 @@ Bytes textBlock(StringView text)
 std::vector<String> filePathsFromBlock(const Bytes& block)
 {
     std::vector<String> paths;
-    if (block.size() < kDropFilesHeaderBytes)
+    if (block.size() < kDropFilesHeaderBytes || block.size() > kMaxBlockBytes)
         return paths;
     const bool wide = readU32(block, kDropFilesWideFlagOffset) != 0;
     const size_t unitSize = wide ? 2 : 1;
@@ -81,6 +81,8 @@ std::vector<String> filePathsFromBlock(const Bytes& block)
             end += unitSize;
         if (end > block.size() - unitSize || end == offset)
             break;
+        if (paths.size() == kMaxFilePaths)
+            return {};
         if (wide) {
             String path;
             path.reserve((end - offset) / 2);
@@ -111,7 +113,7 @@ Bytes filePathsBlock(const std::vector<String>& paths)
 
 std::optional<PrivateEntry> privateEntryFromBlock(const Bytes& block)
 {
-    if (block.size() < kPrivateHeaderBytes)
+    if (block.size() < kPrivateHeaderBytes || block.size() > kMaxBlockBytes)
         return std::nullopt;
     PrivateEntry entry;
     // The last unit of the name field is the terminator whatever it holds.
@@ -144,7 +146,7 @@ Bytes privateBlock(StringView type, const Bytes& payload)
 
 std::optional<DibLayout> dibLayout(const Bytes& block)
 {
-    if (block.size() < kDibHeaderBytes || readU32(block, 0) != kDibHeaderBytes)
+    if (block.size() < kDibHeaderBytes || block.size() > kMaxBlockBytes || readU32(block, 0) != kDibHeaderBytes)
         return std::nullopt;
     DibLayout layout;
     layout.width = int32_t(readU32(block, 4));

@@ -13,6 +13,17 @@
 
 namespace platform {
 
+// The largest block any reader here accepts, and the most paths a file
+// list may name. Another program decides what it puts on the clipboard or
+// drags over a window; the largest block this program has a use for is a
+// screen's bitmap (a 5K screen's 32-bit bitmap is 59 MB), and a block beyond
+// the bound is refused before it is copied out of the system. Each path of
+// a list costs a string of its own, so a list of millions of one-letter
+// paths would cost many times its block; nobody drops 65536 files on a
+// colour picker.
+inline constexpr size_t kMaxBlockBytes = size_t(64) << 20;
+inline constexpr size_t kMaxFilePaths = 65536;
+
 // The toolkit's private format, registered under this name.
 inline constexpr char16_t kPrivateClipboardFormatName[] = u"CF_DE4C14DD-E9D4-44f6-BC72-7DCC4309BBEF";
 
@@ -28,7 +39,8 @@ Bytes textBlock(StringView text);
 // zero-terminated, the list ending with an empty one ---
 // The paths in list order. A path is measured up to its terminator first
 // and then read whole, whatever its length; a path the block cuts off is
-// dropped, and so is a list whose offset lies outside the block.
+// dropped, and so is a list whose offset lies outside the block. A list of
+// more than kMaxFilePaths paths gives none at all.
 std::vector<String> filePathsFromBlock(const Bytes& block);
 Bytes filePathsBlock(const std::vector<String>& paths);
 

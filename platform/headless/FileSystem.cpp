@@ -72,6 +72,11 @@ std::optional<Bytes> readFile(StringView path, uint64_t maxBytes)
 {
     if (pathKind(path) != PathKind::File)
         return std::nullopt;
+    // A file too large is refused by its size, before a byte is read; the
+    // reads below check again, as the file may grow meanwhile.
+    std::error_code error;
+    if (fs::file_size(nativePath(path), error) > maxBytes || error)
+        return std::nullopt;
     std::ifstream in(nativePath(path), std::ios::binary);
     if (!in)
         return std::nullopt;

@@ -40,7 +40,7 @@ std::optional<String> Clipboard::text() const
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     if (!data)
         return std::nullopt;
-    const std::optional<Bytes> bytes = win32::globalBytes(data);
+    const std::optional<Bytes> bytes = win32::globalBytes(data, kMaxBlockBytes);
     return bytes ? textFromBlock(*bytes) : std::nullopt;
 }
 

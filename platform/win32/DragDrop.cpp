@@ -4,6 +4,7 @@
 // window.
 #include "platform/DragDrop.h"
 #include "platform/Clipboard.h"
+#include "platform/ClipboardBlocks.h"
 
 #include <windows.h>
 
@@ -36,7 +37,7 @@ public:
             return std::nullopt;
         std::optional<Bytes> bytes;
         if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal)
-            bytes = win32::globalBytes(medium.hGlobal);
+            bytes = win32::globalBytes(medium.hGlobal, kMaxBlockBytes);
         ReleaseStgMedium(&medium);
         return bytes;
     }

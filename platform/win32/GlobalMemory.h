@@ -32,11 +32,12 @@ inline GlobalMemory globalBlock(const Bytes& bytes)
     return block;
 }
 
-// A copy of a block the system owns, as large as the system says it is.
-inline std::optional<Bytes> globalBytes(HGLOBAL block)
+// A copy of a block the system owns, as large as the system says it is;
+// nothing when that is more than `maxBytes`, which is then never copied.
+inline std::optional<Bytes> globalBytes(HGLOBAL block, size_t maxBytes)
 {
     const SIZE_T size = GlobalSize(block);
-    const void* data = size ? GlobalLock(block) : nullptr;
+    const void* data = size && size <= maxBytes ? GlobalLock(block) : nullptr;
     if (!data)
         return std::nullopt;
     Bytes bytes(static_cast<const uint8_t*>(data), static_cast<const uint8_t*>(data) + size);

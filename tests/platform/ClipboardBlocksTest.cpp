@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -133,3 +134,47 @@ TEST(ClipboardBlocks, OnlyUncompressedTrueColourBitmapsThatFit)
     EXPECT_EQ(layout->stride, 8u);
     EXPECT_EQ(layout->pixelOffset, platform::kDibHeaderBytes);
 }
+
+namespace {
+
+// Every reader accepts a block of kMaxBlockBytes and refuses one larger; a
+// file list also stops at kMaxFilePaths paths.
+TEST(ClipboardBlocks, BlocksAndListsAtTheirLimits)
+{
+    using namespace platform;
+    const auto text = [](size_t bytes) { return textFromBlock(Bytes(bytes, 0)).has_value(); }; // empty text
+    const auto privateEntry = [](size_t bytes) {
+        return privateEntryFromBlock(privateBlock(u"t", Bytes(bytes - kPrivateHeaderBytes, 1))).has_value();
+    };
+    const auto bitmap = [](size_t bytes) { // one pixel wide, as many rows as fit
+        Bytes block = dibBlock(1, 1, 32, Bytes(4, 0));
+        putU32(block, 8, uint32_t((bytes - kDibHeaderBytes) / 4));
+        block.resize(bytes);
+        return dibLayout(block).has_value();
+    };
+    const auto listBlock = [](size_t bytes) {
+        Bytes block = filePathsBlock({u"a"});
+        block.resize(bytes, 0);
+        return !filePathsFromBlock(block).empty();
+    };
+    const auto list = [](size_t paths) {
+        return filePathsFromBlock(filePathsBlock(std::vector<String>(paths, u"a"))).size() == paths;
+    };
+    const struct {
+        const char* what;
+        std::function<bool(size_t)> reads;
+        size_t limit;
+        size_t step; // the smallest valid growth
+    } cases[] = {
+        {"text", text, kMaxBlockBytes, 2},           {"private entry", privateEntry, kMaxBlockBytes, 1},
+        {"bitmap", bitmap, kMaxBlockBytes, 4},       {"file list block", listBlock, kMaxBlockBytes, 1},
+        {"file list paths", list, kMaxFilePaths, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_TRUE(c.reads(c.limit));
+        EXPECT_FALSE(c.reads(c.limit + c.step));
+    }
+}
+
+} // namespace

@@ -4,10 +4,17 @@
 #include "app/Package.h"
 #include "app/PackageFile.h"
 
-UIImage packageImage(StringView name)
+UIImage decodePackageImage(const uint8_t* data, size_t size)
 {
     UIImage image;
-    if (const PackageFile* file = imageFile(name))
-        image.loadFromMemory(file->data(), file->size());
+    const auto declared = platform::declaredImageSize(data, size);
+    if (declared && declared->width <= kMaxPackageImageSide && declared->height <= kMaxPackageImageSide)
+        image.loadFromMemory(data, size);
     return image;
+}
+
+UIImage packageImage(StringView name)
+{
+    const PackageFile* file = imageFile(name);
+    return file ? decodePackageImage(file->data(), file->size()) : UIImage();
 }

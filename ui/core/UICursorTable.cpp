@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/Package.h"
 #include "platform/InputState.h"
+#include "ui/core/PackageImage.h"
 #include "ui/core/StyleValues.h"
 #include "ui/core/UIImage.h"
 #include "xml/XmlDocument.h"
@@ -83,8 +84,8 @@ void UICursorTable::build(const Package* data)
         if (id == CursorId::Arrow)
             continue;
         const PackageFile* imageFile = data->file(kCursorFolder, name + u".png");
-        UIImage image;
-        if (!imageFile || !image.loadFromMemory(imageFile->data(), imageFile->size()))
+        const UIImage image = imageFile ? decodePackageImage(imageFile->data(), imageFile->size()) : UIImage();
+        if (image.isEmpty())
             continue;
         platform::NativeIcon cursor = image.toNativeIcon(true, parseInteger(element.attribute(u"hotspotX")),
                                                          parseInteger(element.attribute(u"hotspotY")));

@@ -483,8 +483,8 @@ constexpr uint32_t kPixMagic = 777;
 constexpr size_t kPixHeaderSize = 16;
 
 // The pixel byte count a pix header announces, when the header is valid:
-// the magic, positive sides within the image limit, and a byte count of
-// width x height x 4 (all in 64 bits).
+// the magic, positive sides within the pix bounds, and a byte count of
+// width x height x 4 (all in 64 bits) within them too.
 std::optional<uint32_t> pixByteCount(const uint8_t* header)
 {
     if (readLe32(header) != kPixMagic)
@@ -492,7 +492,8 @@ std::optional<uint32_t> pixByteCount(const uint8_t* header)
     const auto width = static_cast<int32_t>(readLe32(header + 4));
     const auto height = static_cast<int32_t>(readLe32(header + 8));
     const uint32_t byteCount = readLe32(header + 12);
-    if (!platform::isImageSizeAllowed(width, height)
+    if (width <= 0 || height <= 0 || width > UIImage::kMaxPixSide || height > UIImage::kMaxPixSide
+        || byteCount > UIImage::kMaxPixBytes
         || byteCount != static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4)
         return std::nullopt;
     return byteCount;
@@ -578,9 +579,10 @@ UIImage UIImage::loadPix(StringView path)
 
 platform::Bytes UIImage::toPix() const
 {
-    if (isEmpty())
-        return {};
     const size_t pixelBytes = static_cast<size_t>(m_width) * m_height * 4;
+    // An image the reader would refuse is not written either.
+    if (isEmpty() || m_width > kMaxPixSide || m_height > kMaxPixSide || pixelBytes > kMaxPixBytes)
+        return {};
     platform::Bytes bytes(kPixHeaderSize + pixelBytes);
     writeLe32(bytes.data(), kPixMagic);
     writeLe32(bytes.data() + 4, static_cast<uint32_t>(m_width));
@@ -598,9 +600,8 @@ platform::Bytes UIImage::toPix() const
 
 bool UIImage::savePix(StringView path) const
 {
-    if (isEmpty())
-        return false;
-    return platform::writeFile(path, toPix());
+    const platform::Bytes bytes = toPix();
+    return !bytes.empty() && platform::writeFile(path, bytes);
 }
 
 // ---------------------------------------------------------------------------

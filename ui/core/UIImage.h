@@ -118,11 +118,18 @@ public:
     // The toolkit's raw "pix" format: a 16-byte header (magic 777, width,
     // height, byte count = width x height x 4, little-endian 32-bit each)
     // followed by the B, G, R, A pixels top to bottom without padding.
-    // Invalid data gives an empty image.
+    // Invalid data gives an empty image, and so does a header beyond the
+    // bounds below, checked before anything is read or allocated: pix
+    // images are the toolkit's own skins and snapshots, the largest a
+    // screen-sized picture (a 5K screen's is 59 MB), so a side beyond
+    // kMaxPixSide or a pixel block beyond kMaxPixBytes is damage.
+    static constexpr int32_t kMaxPixSide = 16384;
+    static constexpr uint32_t kMaxPixBytes = uint32_t(64) << 20;
     static UIImage fromPix(const uint8_t* data, size_t size);
     static UIImage loadPix(StringView path);
     // The pix bytes of this image; 24-bit images are written with alpha 255
-    // so the file always loads again. Empty for an empty image.
+    // so the file always loads again. Empty for an empty image or one beyond
+    // the bounds above.
     platform::Bytes toPix() const;
     bool savePix(StringView path) const;
 

@@ -1,14 +1,16 @@
 #include "ui/core/UIStyleSet.h"
 #include "app/Package.h"
 #include "platform/FileSystem.h"
+#include "ui/core/PackageImage.h"
 #include "ui/core/StyleValues.h"
 
 #include <algorithm>
 
 namespace {
 
-// Bounds what one image or document file of a style set may occupy.
-constexpr uint64_t kMaxStyleFileBytes = uint64_t(64) << 20;
+// A file of a folder style set is bounded as the package holding it would
+// be.
+constexpr uint64_t kMaxStyleFileBytes = Package::kMaxFileBytes;
 
 // Files of a style set by folder and file name, from a folder or an opened
 // package. Only single, plain path components are looked up, so a name
@@ -41,10 +43,8 @@ public:
 
     UIImage readImage(StringView folder, StringView file) const
     {
-        UIImage image;
-        if (const std::optional<platform::Bytes> bytes = read(folder, file))
-            image.loadFromMemory(bytes->data(), bytes->size());
-        return image;
+        const std::optional<platform::Bytes> bytes = read(folder, file);
+        return bytes ? decodePackageImage(bytes->data(), bytes->size()) : UIImage();
     }
 
 private:

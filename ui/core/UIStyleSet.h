@@ -84,7 +84,8 @@ std::optional<String> findStyle(StringView name, StringView executableFolder);
 // standard images, skins, models and metrics in that order; nothing when
 // the location is empty, the package cannot be opened, a document is
 // missing, malformed or has the wrong root element, or no standard image,
-// no skin or no metric results. File names taken from the documents never
+// no skin or no metric results. An image beyond kMaxPackageImageSide
+// (ui/core/PackageImage.h) counts as missing, in a folder as in a package. File names taken from the documents never
 // lead outside the style set.
 std::unique_ptr<UIStyleSet> loadStyleSet(StringView location, StyleStorage storage = StyleStorage::Undetermined);
 // The same from a package already in memory, which the caller keeps; the

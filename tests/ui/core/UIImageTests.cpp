@@ -279,3 +279,30 @@ TEST(UIImage, WideningCopiesEveryPixelOfRowsOfAnyLength)
         }
     }
 }
+
+// The pix bounds: a side and the pixel block each accepted at the limit and
+// refused one past it, whole body present; writing refuses what reading would.
+TEST(UIImage, PixBoundsHoldForReadingAndWriting)
+{
+    const int32_t side = UIImage::kMaxPixSide;
+    const int32_t rowsAtByteLimit = int32_t(UIImage::kMaxPixBytes / (uint32_t(side) * 4));
+    const struct {
+        int32_t width;
+        int32_t height;
+        bool accepted;
+    } cases[] = {
+        {side, 1, true},
+        {side + 1, 1, false},
+        {1, side + 1, false},
+        {side, rowsAtByteLimit, true},
+        {side, rowsAtByteLimit + 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+        const uint32_t byteCount = uint32_t(c.width) * uint32_t(c.height) * 4;
+        const platform::Bytes bytes = pixBytes(777, c.width, c.height, byteCount, byteCount);
+        const UIImage image = UIImage::fromPix(bytes.data(), bytes.size());
+        EXPECT_EQ(image.isEmpty(), !c.accepted);
+        EXPECT_EQ(UIImage(c.width, c.height, true).toPix().empty(), !c.accepted);
+    }
+}

@@ -3,6 +3,7 @@
 // model lookup by style name, metrics, and names that try to leave the set.
 #include "app/PackageWriter.h"
 #include "tests/app/ScratchFolder.h"
+#include "ui/core/PackageImage.h"
 #include "ui/core/UIStyleSet.h"
 
 #include <gtest/gtest.h>
@@ -235,4 +236,28 @@ TEST(UIStyleSet, SearchPrefersTheExecutableFolder)
     EXPECT_EQ(set->location(), beside);
     EXPECT_EQ(set->storage(), StyleStorage::Package);
     EXPECT_FALSE(loadStyle(u"missing", scratch.path()));
+}
+
+// Images are decoded only up to a side: a small compressed file may declare
+// a picture of gigabytes. The set's only standard image decides its fate.
+TEST(UIStyleSet, ImagesBeyondTheSideLimitAreLeftOut)
+{
+    ScratchFolder scratch;
+    const int32_t side = int32_t(kMaxPackageImageSide);
+    const struct {
+        int32_t width;
+        int32_t height;
+        bool loads;
+    } cases[] = {{side, 1, true}, {side + 1, 1, false}, {1, side + 1, false}};
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+        auto files = completeSet(scratch);
+        files["images/Focus.png"] = pngBytes(scratch, c.width, c.height, 0xFF0000FFu);
+        const auto set = loadStyleSet(writeFolder(scratch, "limit" + std::to_string(n++), files));
+        ASSERT_EQ(bool(set), c.loads);
+        if (set) {
+            EXPECT_EQ(set->standardImage(StandardImage::Focus).width(), c.width);
+        }
+    }
 }
