@@ -10,6 +10,7 @@
 #include "ui/core/UINativeWindow.h"
 #include "ui/widgets/UIToolTip.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -23,9 +24,33 @@ constexpr char16_t kStyleName[] = u"default";
 // "first paint" to its standard output once its first window has been
 // painted: what the start-up benchmark waits for. Nothing else changes.
 constexpr char kFirstPaintSwitch[] = "TINTSCOPE_BENCH_FIRST_PAINT";
+// Set in the environment, it makes the program write to its standard error
+// how many milliseconds after entering main each start-up stage ended, so
+// the benchmark's start-up figure can be taken apart.
+constexpr char kStagesSwitch[] = "TINTSCOPE_BENCH_STAGES";
+
+// Writes "stage <name> <ms>" lines when the switch is set; silent otherwise.
+class StageTimer {
+public:
+    StageTimer() : m_enabled(std::getenv(kStagesSwitch) != nullptr), m_start(std::chrono::steady_clock::now()) {}
+
+    void mark(const char* stage) const
+    {
+        if (!m_enabled)
+            return;
+        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - m_start;
+        std::fprintf(stderr, "stage %-12s %8.1f ms\n", stage, elapsed.count());
+        std::fflush(stderr);
+    }
+
+private:
+    bool m_enabled;
+    std::chrono::steady_clock::time_point m_start;
+};
 
 int applicationMain()
 {
+    const StageTimer stages;
     auto application = std::make_unique<Application>(String(kProductName), String(kProductVersion));
     application->setOrganisationName(String(kOrganisationName));
     application->setOrganisationDomain(String(kOrganisationDomain));
@@ -39,13 +64,18 @@ int applicationMain()
         return kRefused;
     }
 
-    if (!openStartupResources(*application)
-        || !UIManager::instance().loadStyle(kStyleName, application->applicationFolder()))
+    stages.mark("application");
+    if (!openStartupResources(*application))
         return kRefused;
+    stages.mark("package");
+    if (!UIManager::instance().loadStyle(kStyleName, application->applicationFolder()))
+        return kRefused;
+    stages.mark("style");
 
     UINativeWindow::install();
     if (std::getenv(kFirstPaintSwitch)) {
-        UINativeWindow::setFirstPaintHandler([] {
+        UINativeWindow::setFirstPaintHandler([&stages] {
+            stages.mark("first paint");
             std::fputs("first paint\n", stdout);
             std::fflush(stdout);
         });
@@ -55,7 +85,9 @@ int applicationMain()
     auto toolTip = std::make_unique<UIToolTip>();
     UIManager::instance().setToolTipPresenter(toolTip.get());
 
+    stages.mark("tooltip");
     auto controller = std::make_unique<AppController>();
+    stages.mark("controller");
     const int result = application->run();
     controller.reset();
     toolTip.reset();

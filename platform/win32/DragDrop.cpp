@@ -63,13 +63,7 @@ private:
 
 class OleDropTarget final : public IDropTarget {
 public:
-    OleDropTarget(HWND window, DropTargetClient& client) : m_window(window), m_client(&client)
-    {
-        void* helper = nullptr;
-        if (SUCCEEDED(CoCreateInstance(kDragDropHelperClass, nullptr, CLSCTX_INPROC_SERVER, kDropTargetHelperInterface,
-                                       &helper)))
-            m_helper = static_cast<IDropTargetHelper*>(helper);
-    }
+    OleDropTarget(HWND window, DropTargetClient& client) : m_window(window), m_client(&client) {}
 
     // The window's registration ended: calls still in the system's hands
     // reach no client any more.
@@ -114,6 +108,7 @@ public:
         *effect = DROPEFFECT_NONE;
         if (m_client)
             *effect = m_client->dragEnter(OleDragData(data), input(point, keyState, allowed));
+        createHelper();
         if (m_helper) {
             POINT screen{point.x, point.y};
             m_helper->DragEnter(m_window, data, &screen, *effect);
@@ -173,6 +168,21 @@ private:
             m_helper->Release();
     }
 
+    // The shell's drag-image helper, made when the first drag enters rather
+    // than with the window: every window registers, few are dragged onto,
+    // and making it at start-up costs the shell's class lookup. Later calls
+    // of a drag always follow a DragEnter.
+    void createHelper()
+    {
+        if (m_helper || m_helperTried)
+            return;
+        m_helperTried = true;
+        void* helper = nullptr;
+        if (SUCCEEDED(CoCreateInstance(kDragDropHelperClass, nullptr, CLSCTX_INPROC_SERVER, kDropTargetHelperInterface,
+                                       &helper)))
+            m_helper = static_cast<IDropTargetHelper*>(helper);
+    }
+
     DragInput input(POINTL point, DWORD keyState, DWORD allowed) const
     {
         POINT client{point.x, point.y};
@@ -191,6 +201,7 @@ private:
     HWND m_window;
     DropTargetClient* m_client;
     IDropTargetHelper* m_helper = nullptr;
+    bool m_helperTried = false;
     IDataObject* m_data = nullptr;
 };
 

@@ -84,16 +84,27 @@ void UICursorTable::build(const Package* data)
         if (id == CursorId::Arrow)
             continue;
         const PackageFile* imageFile = data->file(kCursorFolder, name + u".png");
-        const UIImage image = imageFile ? decodePackageImage(imageFile->data(), imageFile->size()) : UIImage();
-        if (image.isEmpty())
+        if (!imageFile || imageFile->bytes().empty())
             continue;
-        platform::NativeIcon cursor = image.toNativeIcon(true, parseInteger(element.attribute(u"hotspotX")),
-                                                         parseInteger(element.attribute(u"hotspotY")));
-        if (cursor.isNull())
-            continue;
-        NativeHandle handle = cursor.handle();
-        m_entries.push_back({static_cast<int32_t>(id), handle, std::move(cursor)});
+        Entry entry;
+        entry.id = static_cast<int32_t>(id);
+        entry.encoded = imageFile->bytes();
+        entry.hotspot = {parseInteger(element.attribute(u"hotspotX")), parseInteger(element.attribute(u"hotspotY"))};
+        m_entries.push_back(std::move(entry));
     }
+}
+
+bool UICursorTable::resolve(Entry& entry)
+{
+    if (entry.encoded.empty())
+        return !entry.failed;
+    const UIImage image = decodePackageImage(entry.encoded.data(), entry.encoded.size());
+    if (!image.isEmpty())
+        entry.owned = image.toNativeIcon(true, entry.hotspot.x, entry.hotspot.y);
+    entry.handle = entry.owned.handle();
+    platform::Bytes().swap(entry.encoded);
+    entry.failed = entry.handle == nullptr;
+    return !entry.failed;
 }
 
 NativeHandle UICursorTable::nativeCursor(int32_t id)
@@ -102,8 +113,10 @@ NativeHandle UICursorTable::nativeCursor(int32_t id)
         const Application* application = Application::instance();
         build(application ? application->package(u"data") : nullptr);
     }
-    for (const Entry& entry : m_entries)
-        if (entry.id == id)
+    // A custom cursor that cannot be made is passed over, as if the table
+    // never had it.
+    for (Entry& entry : m_entries)
+        if (entry.id == id && resolve(entry))
             return entry.handle;
     return m_entries.front().handle;
 }

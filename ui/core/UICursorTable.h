@@ -6,8 +6,12 @@
 //
 // Ownership: the table owns the native cursors it made from images and
 // destroys them with itself; system cursors are shared and never destroyed.
-// Handles handed out stay valid while the table exists.
+// Handles handed out stay valid while the table exists. A custom cursor is
+// made from its image on its first lookup (the table keeps the PNG bytes
+// until then): a window shows a few of the program's cursors, rarely all.
 
+#include "platform/FileSystem.h"
+#include "platform/Geometry.h"
 #include "platform/NativeHandle.h"
 #include "platform/NativeIcon.h"
 #include "platform/Text.h"
@@ -74,7 +78,16 @@ private:
         int32_t id = 0;
         NativeHandle handle = nullptr;
         platform::NativeIcon owned; // null for system cursors
+        // A custom cursor's image until the cursor is made.
+        platform::Bytes encoded;
+        Point hotspot;
+        // The image did not become a cursor: the entry matches nothing.
+        bool failed = false;
     };
+
+    // Makes a pending custom cursor; false when it cannot be made (then or
+    // before), and the entry then matches no identifier.
+    static bool resolve(Entry& entry);
 
     std::vector<Entry> m_entries;
     bool m_built = false;

@@ -1,4 +1,5 @@
 #include "ui/core/UISkin.h"
+#include "ui/core/PackageImage.h"
 #include "ui/core/UICanvas.h"
 
 #include <algorithm>
@@ -51,30 +52,110 @@ std::array<Rect, 9> piecesOf(const Rect& frame, const SkinGeometry& g)
 
 } // namespace
 
+struct UISkin::State {
+    SkinGeometry geometry;
+    // The encoded image until the first decoding; emptied by it.
+    platform::Bytes encoded;
+    bool decoded = false;
+    UIImage image;
+    int32_t count = 0;
+    std::vector<std::array<Rect, 9>> pieces;
+
+    // Takes the image and derives the frame count and pieces from it.
+    void settle(UIImage decodedImage)
+    {
+        image = std::move(decodedImage);
+        decoded = true;
+        SkinGeometry& g = geometry;
+        // Frames of no area cannot be drawn, and frames must lie in the image.
+        int32_t fitting = 0;
+        if (g.frameWidth > 0 && g.frameHeight > 0) {
+            if (g.orientation == SkinOrientation::Vertical)
+                fitting = g.frameWidth <= image.width() ? image.height() / g.frameHeight : 0;
+            else
+                fitting = g.frameHeight <= image.height() ? image.width() / g.frameWidth : 0;
+        }
+        count = std::min(g.count, fitting);
+        if (count > 0 && g.columns[0] > 0 && slicesFit(g)) {
+            pieces.reserve(static_cast<size_t>(count));
+            for (int32_t i = 0; i < count; ++i) {
+                const Rect frame = g.orientation == SkinOrientation::Vertical
+                    ? Rect{0, i * g.frameHeight, g.frameWidth, g.frameHeight}
+                    : Rect{i * g.frameWidth, 0, g.frameWidth, g.frameHeight};
+                pieces.push_back(piecesOf(frame, g));
+            }
+        }
+    }
+};
+
+namespace {
+
+// The checked geometry: negative numbers clear the frames.
+SkinGeometry checkedGeometry(SkinGeometry g)
+{
+    if (g.count < 0 || g.frameWidth < 0 || g.frameHeight < 0)
+        g.count = g.frameWidth = g.frameHeight = 0;
+    return g;
+}
+
+} // namespace
+
 UISkin UISkin::create(UIImage image, const SkinGeometry& geometry)
 {
     UISkin skin;
-    skin.m_image = std::move(image);
-    skin.m_geometry = geometry;
-    SkinGeometry& g = skin.m_geometry;
-    if (g.count < 0 || g.frameWidth < 0 || g.frameHeight < 0)
-        g.count = g.frameWidth = g.frameHeight = 0;
-    // Frames of no area cannot be drawn, and frames must lie in the image.
-    int32_t fitting = 0;
-    if (g.frameWidth > 0 && g.frameHeight > 0) {
-        if (g.orientation == SkinOrientation::Vertical)
-            fitting = g.frameWidth <= skin.m_image.width() ? skin.m_image.height() / g.frameHeight : 0;
-        else
-            fitting = g.frameHeight <= skin.m_image.height() ? skin.m_image.width() / g.frameWidth : 0;
-    }
-    skin.m_count = std::min(g.count, fitting);
-    if (skin.m_count > 0 && g.columns[0] > 0 && slicesFit(g)) {
-        skin.m_pieces.reserve(static_cast<size_t>(skin.m_count));
-        for (int32_t i = 0; i < skin.m_count; ++i)
-            skin.m_pieces.push_back(piecesOf(frameRect(skin, i), g));
-    }
+    skin.m_state = std::make_shared<State>();
+    skin.m_state->geometry = checkedGeometry(geometry);
+    skin.m_state->settle(std::move(image));
     return skin;
 }
+
+UISkin UISkin::deferred(platform::Bytes bytes, const SkinGeometry& geometry)
+{
+    UISkin skin;
+    skin.m_state = std::make_shared<State>();
+    skin.m_state->geometry = checkedGeometry(geometry);
+    skin.m_state->encoded = std::move(bytes);
+    return skin;
+}
+
+const UISkin::State* UISkin::resolved() const
+{
+    State* state = m_state.get();
+    if (state && !state->decoded) {
+        UIImage image = decodePackageImage(state->encoded.data(), state->encoded.size());
+        platform::Bytes().swap(state->encoded);
+        state->settle(std::move(image));
+    }
+    return state;
+}
+
+const SkinGeometry& UISkin::geometry() const
+{
+    static const SkinGeometry kNone;
+    return m_state ? m_state->geometry : kNone;
+}
+
+const UIImage& UISkin::image() const
+{
+    static const UIImage kNone;
+    const State* state = resolved();
+    return state ? state->image : kNone;
+}
+
+int32_t UISkin::count() const
+{
+    const State* state = resolved();
+    return state ? state->count : 0;
+}
+
+const std::vector<std::array<Rect, 9>>& UISkin::pieces() const
+{
+    static const std::vector<std::array<Rect, 9>> kNone;
+    const State* state = resolved();
+    return state ? state->pieces : kNone;
+}
+
+bool UISkin::isDecoded() const { return !m_state || m_state->decoded; }
 
 Rect frameRect(const UISkin& skin, int32_t index)
 {

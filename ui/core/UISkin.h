@@ -3,17 +3,25 @@
 // optionally cut into nine parts so that corners stay unscaled while edges
 // and centre stretch.
 //
-// A skin is a value: it shares its image's pixel block with its copies. Its
-// geometry is checked once, when it is made (UISkin::create), so drawing
-// never reads outside the image: negative numbers are refused, the frame
-// count is capped to the frames that fit the image, and the nine parts are
-// computed only when the columns and rows fit one frame.
+// A skin is a value: its copies share one state (the image's pixel block,
+// the frame count and the pieces). Its geometry is checked once, when the
+// image is known, so drawing never reads outside the image: negative
+// numbers are refused, the frame count is capped to the frames that fit the
+// image, and the nine parts are computed only when the columns and rows fit
+// one frame.
+//
+// A skin made from encoded bytes (UISkin::deferred) decodes them on the
+// first call that needs the image (image, count, isEmpty, pieces, drawing),
+// once for all its copies; a style set hands out dozens of skins and a
+// window uses a few. Until then it answers its geometry without decoding.
+// A decoding that fails gives exactly the skin of a missing image.
 
 #include "platform/Geometry.h"
 #include "ui/core/UIImage.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class UICanvas;
@@ -55,26 +63,37 @@ public:
     UISkin() = default;
     // A skin over the image with the geometry, checked as the header says.
     static UISkin create(UIImage image, const SkinGeometry& geometry);
+    // A skin whose image is the encoded file `bytes` (any format the image
+    // loader reads), decoded on first need; empty bytes give the skin of a
+    // missing image.
+    static UISkin deferred(platform::Bytes bytes, const SkinGeometry& geometry);
 
-    bool isEmpty() const { return m_count == 0; }
-    const UIImage& image() const { return m_image; }
-    SkinOrientation orientation() const { return m_geometry.orientation; }
+    bool isEmpty() const { return count() == 0; }
+    const UIImage& image() const;
+    SkinOrientation orientation() const { return geometry().orientation; }
     // Frames usable for drawing (after capping to the image).
-    int32_t count() const { return m_count; }
-    int32_t frameWidth() const { return m_geometry.frameWidth; }
-    int32_t frameHeight() const { return m_geometry.frameHeight; }
-    const std::array<int32_t, 3>& columns() const { return m_geometry.columns; }
-    const std::array<int32_t, 3>& rows() const { return m_geometry.rows; }
-    bool isSliced() const { return m_geometry.columns[0] > 0; }
+    int32_t count() const;
+    int32_t frameWidth() const { return geometry().frameWidth; }
+    int32_t frameHeight() const { return geometry().frameHeight; }
+    const std::array<int32_t, 3>& columns() const { return geometry().columns; }
+    const std::array<int32_t, 3>& rows() const { return geometry().rows; }
+    bool isSliced() const { return geometry().columns[0] > 0; }
     // Source rectangles of the nine parts of each frame, in SkinPart bit
     // order; empty when the skin is not sliced or its slices do not fit.
-    const std::vector<std::array<Rect, 9>>& pieces() const { return m_pieces; }
+    const std::vector<std::array<Rect, 9>>& pieces() const;
+    // Whether the image has been decoded (always, for a skin made from an
+    // image); a state query, for tests and diagnostics.
+    bool isDecoded() const;
 
 private:
-    UIImage m_image;
-    SkinGeometry m_geometry;
-    int32_t m_count = 0;
-    std::vector<std::array<Rect, 9>> m_pieces;
+    struct State;
+
+    const SkinGeometry& geometry() const;
+    // The state with its image decoded; null for the empty skin.
+    const State* resolved() const;
+
+    // Shared by every copy; null for the empty skin.
+    std::shared_ptr<State> m_state;
 };
 
 // The source rectangle of frame `index`; empty when the index is not one of

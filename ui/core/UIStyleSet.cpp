@@ -41,12 +41,6 @@ public:
         return bytes && document.parseBytes(*bytes, TextEncoding::Utf8);
     }
 
-    UIImage readImage(StringView folder, StringView file) const
-    {
-        const std::optional<platform::Bytes> bytes = read(folder, file);
-        return bytes ? decodePackageImage(bytes->data(), bytes->size()) : UIImage();
-    }
-
 private:
     String m_location;
     const Package* m_package;
@@ -79,7 +73,15 @@ bool hasRoot(const XmlDocument& document, StringView name)
 const UIImage& UIStyleSet::standardImage(int32_t index) const
 {
     static const UIImage kNone;
-    return index >= 0 && index < kStandardImageCount ? m_standardImages[static_cast<size_t>(index)] : kNone;
+    if (index < 0 || index >= kStandardImageCount)
+        return kNone;
+    StandardImageSlot& slot = m_standardImages[static_cast<size_t>(index)];
+    if (!slot.decoded) {
+        slot.image = decodePackageImage(slot.encoded.data(), slot.encoded.size());
+        platform::Bytes().swap(slot.encoded);
+        slot.decoded = true;
+    }
+    return slot.image;
 }
 
 const UISkin& UIStyleSet::skin(StringView name) const
@@ -150,11 +152,14 @@ std::unique_ptr<UIStyleSet> UIStyleSet::load(StringView location, StyleStorage s
     set->m_location = String(location);
     set->m_storage = storage;
 
+    // The images are decoded on first use, but the set needs one that
+    // decodes: try them in order until one does.
+    for (int32_t i = 0; i < kStandardImageCount; ++i)
+        set->m_standardImages[static_cast<size_t>(i)].encoded =
+            files.read(u"images", standardImageFile(i)).value_or(platform::Bytes());
     bool anyImage = false;
-    for (int32_t i = 0; i < kStandardImageCount; ++i) {
-        set->m_standardImages[static_cast<size_t>(i)] = files.readImage(u"images", standardImageFile(i));
-        anyImage = anyImage || !set->m_standardImages[static_cast<size_t>(i)].isEmpty();
-    }
+    for (int32_t i = 0; i < kStandardImageCount && !anyImage; ++i)
+        anyImage = !set->standardImage(i).isEmpty();
 
     XmlDocument skins;
     if (!files.readXml(u"skins.xml", skins) || !hasRoot(skins, u"skins"))
@@ -171,7 +176,7 @@ std::unique_ptr<UIStyleSet> UIStyleSet::load(StringView location, StyleStorage s
         geometry.columns = threeParts(element.attribute(u"columns"));
         geometry.rows = threeParts(element.attribute(u"rows"));
         String name = element.attribute(u"name");
-        UISkin skin = UISkin::create(files.readImage(u"skins", name + u".png"), geometry);
+        UISkin skin = UISkin::deferred(files.read(u"skins", name + u".png").value_or(platform::Bytes()), geometry);
         auto same = std::find_if(set->m_skins.begin(), set->m_skins.end(),
                                  [&name](const NamedSkin& entry) { return entry.name == name; });
         if (same != set->m_skins.end())

@@ -10,7 +10,9 @@
 // A style set is built whole or not at all: loadStyleSet returns a complete
 // object or nothing, so a failed load never disturbs the set in use. The
 // owner (the UI manager) holds the current set; skins and images handed out
-// share their pixels with it and stay valid after it goes.
+// share their pixels with it and stay valid after it goes. The set keeps
+// its images encoded and decodes each on first use (skins: UISkin), so
+// loading costs the documents and one standard image.
 
 #include "ui/core/StandardImage.h"
 #include "ui/core/UIImage.h"
@@ -37,7 +39,8 @@ public:
     const String& location() const { return m_location; }
     StyleStorage storage() const { return m_storage; }
 
-    // Empty for an index out of range or an image the set lacks.
+    // Empty for an index out of range or an image the set lacks (or that
+    // does not decode). Decodes the image on its first request.
     const UIImage& standardImage(int32_t index) const;
     const UIImage& standardImage(StandardImage image) const { return standardImage(static_cast<int32_t>(image)); }
 
@@ -68,7 +71,14 @@ private:
 
     String m_location;
     StyleStorage m_storage = StyleStorage::Undetermined;
-    std::array<UIImage, kStandardImageCount> m_standardImages;
+    // A standard image's file until its first request, then its pixels.
+    struct StandardImageSlot {
+        platform::Bytes encoded;
+        bool decoded = false;
+        UIImage image;
+    };
+
+    mutable std::array<StandardImageSlot, kStandardImageCount> m_standardImages;
     std::vector<NamedSkin> m_skins;
     UIStyleModels m_models;
     UIMetrics m_metrics;

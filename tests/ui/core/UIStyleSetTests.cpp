@@ -4,6 +4,7 @@
 #include "app/PackageWriter.h"
 #include "tests/app/ScratchFolder.h"
 #include "ui/core/PackageImage.h"
+#include "ui/core/UICanvas.h"
 #include "ui/core/UIStyleSet.h"
 
 #include <gtest/gtest.h>
@@ -188,6 +189,9 @@ TEST(UIStyleSet, IncompleteSetsFailWhole)
         {"no metric", "xml/metrics.xml", wrongRoot("metrics")},
         {"malformed models", "xml/models.xml", text("<?xml version=\"1.0\"?>\n</models>")},
         {"no standard image", "images/Focus.png", std::nullopt},
+        // Images are decoded on first use, but the one standard image must
+        // still decode at load time.
+        {"standard image that does not decode", "images/Focus.png", text("not a png")},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -203,6 +207,38 @@ TEST(UIStyleSet, IncompleteSetsFailWhole)
     EXPECT_FALSE(loadStyleSet(u""));
     EXPECT_FALSE(loadStyleSet(scratch.path("missing.style")));
     EXPECT_FALSE(loadStyleSet(scratch.write("junk.style", "not a package")));
+}
+
+// Skins keep their files until first used; a skin used first long after
+// loading, by a copy, decodes once for every copy, and a damaged image
+// gives the skin of a missing one while the set still loads.
+TEST(UIStyleSet, SkinsDecodeOnFirstUse)
+{
+    ScratchFolder scratch;
+    auto files = completeSet(scratch);
+    files["skins/UIMenu.png"] = text("\x89PNG damaged");
+    const std::unique_ptr<UIStyleSet> set = loadStyleSet(writePackageFile(scratch, "set.style", files));
+    ASSERT_TRUE(set);
+    for (const NamedSkin& entry : set->skins())
+        EXPECT_FALSE(entry.skin.isDecoded()) << toUtf8(entry.name);
+
+    const UISkin widgetCopy = set->skin(u"UIButton_Background");
+    EXPECT_EQ(widgetCopy.frameWidth(), 20);
+    EXPECT_FALSE(widgetCopy.isDecoded());
+    UIImage target(20, 20, true);
+    {
+        UICanvas canvas(target);
+        drawSkin(canvas, widgetCopy, 3, target.rect());
+    }
+    EXPECT_EQ(target.pixel(10, 10), 0xFF00FF00u);
+    EXPECT_TRUE(set->skin(u"UIButton_Background").isDecoded());
+    EXPECT_TRUE(widgetCopy.image().isSharedWith(set->skin(u"UIButton_Background").image()));
+    EXPECT_FALSE(set->skin(u"UILine_Background").isDecoded());
+
+    const UISkin& damaged = set->skin(u"UIMenu");
+    EXPECT_TRUE(damaged.isEmpty());
+    EXPECT_TRUE(damaged.image().isEmpty());
+    EXPECT_TRUE(damaged.pieces().empty());
 }
 
 TEST(UIStyleSet, SearchPrefersTheExecutableFolder)
