@@ -1,5 +1,6 @@
 // The program entry: start-up checks, the main loop, and teardown.
 #include "app/Application.h"
+#include "app/DiagnosticsLog.h"
 #include "app/InstanceGuard.h"
 #include "app/InstanceWindow.h"
 #include "app/ProductInfo.h"
@@ -23,6 +24,11 @@ constexpr char16_t kStyleName[] = u"default";
 // "first paint" to its standard output once its first window has been
 // painted: what the start-up benchmark waits for. Nothing else changes.
 constexpr char kFirstPaintSwitch[] = "TINTSCOPE_BENCH_FIRST_PAINT";
+// Set to a file path, it makes the program write the live native handle
+// counts there (see app/DiagnosticsLog.h) once its first window has been
+// painted ("start") and when its main loop has ended, before any window is
+// torn down ("exit"): what the soak run compares. Nothing else changes.
+constexpr char kDiagnosticsSwitch[] = "TINTSCOPE_DIAGNOSTICS";
 
 int applicationMain()
 {
@@ -44,10 +50,18 @@ int applicationMain()
         return kRefused;
 
     UINativeWindow::install();
-    if (std::getenv(kFirstPaintSwitch)) {
-        UINativeWindow::setFirstPaintHandler([] {
-            std::fputs("first paint\n", stdout);
-            std::fflush(stdout);
+    std::unique_ptr<DiagnosticsLog> diagnostics;
+    if (const char* path = std::getenv(kDiagnosticsSwitch); path && *path)
+        diagnostics = std::make_unique<DiagnosticsLog>(fromUtf8(path));
+    const bool markFirstPaint = std::getenv(kFirstPaintSwitch) != nullptr;
+    if (markFirstPaint || diagnostics) {
+        UINativeWindow::setFirstPaintHandler([markFirstPaint, log = diagnostics.get()] {
+            if (log)
+                log->writeSnapshot("start");
+            if (markFirstPaint) {
+                std::fputs("first paint\n", stdout);
+                std::fflush(stdout);
+            }
         });
     }
     // The one tooltip popup: made once the style set is loaded, so it takes
@@ -57,6 +71,8 @@ int applicationMain()
 
     auto controller = std::make_unique<AppController>();
     const int result = application->run();
+    if (diagnostics)
+        diagnostics->writeSnapshot("exit");
     controller.reset();
     toolTip.reset();
     application.reset();
