@@ -8,7 +8,7 @@ PAKBUILD := $(CURDIR)/$(NATIVE)/bin/pakbuild
 # The tests' Wine prefix is thrown away with the build folder.
 export TINTSCOPE_WINEPREFIX ?= $(CURDIR)/$(WINDOWS)/wineprefix
 
-.PHONY: all deps native windows test test-native test-windows format format-check run dist bench clean
+.PHONY: all deps native windows test test-native test-windows soak format format-check run dist bench clean
 
 all: windows
 
@@ -32,6 +32,13 @@ test-native:
 test-windows:
 	WINEPREFIX=$(TINTSCOPE_WINEPREFIX) tools/wine-prefix
 	tools/with-xvfb ctest --test-dir $(WINDOWS) --output-on-failure
+
+# The long run of the real program under Wine (tests/e2e/soak.sh), not part
+# of `make test`: SOAK_STEPS, SOAK_MENUS and SOAK_OPTIONS set its counts
+# (10000, 1000, 1000 unless set).
+soak: windows
+	WINEPREFIX=$(TINTSCOPE_WINEPREFIX) tools/wine-prefix
+	TINTSCOPE_BIN=$(CURDIR)/$(WINDOWS)/bin TINTSCOPE_TOOLS=$(CURDIR)/tools tools/with-xvfb bash tests/e2e/soak.sh
 
 dist: windows
 	rm -rf dist && mkdir -p dist
