@@ -89,13 +89,23 @@ steps_done=0
 untitled_windows() { xdotool search --onlyvisible --name '^$' 2>/dev/null | sort; }
 menu_open() { [ -n "$(untitled_windows | comm -23 - "$work/desktop-windows.txt")" ]; }
 menu_closed() { ! menu_open; }
+# Without a window manager the X keyboard focus follows the pointer, and the
+# menu opens with its corner at it: the pointer first moves well inside the
+# menu (over "Visit Home Page...", harmless), so that Escape reaches the
+# program and not Wine's tray window beside it. An Escape that is lost all
+# the same is pressed again, and counted.
+second_escapes=0
 menu_cycles() { # COUNT
     local i
     for ((i = 0; i < $1; i++)); do
         xdotool mousemove "$icon_x" "$icon_y" click 3
         soon 10 menu_open || { echo "menu $((i + 1)) did not open"; return 1; }
-        xdotool key Escape
-        soon 10 menu_closed || { echo "menu $((i + 1)) did not close"; return 1; }
+        xdotool mousemove $((icon_x + 30)) $((icon_y + 37)) key Escape
+        if ! soon 5 menu_closed; then
+            second_escapes=$((second_escapes + 1))
+            xdotool key Escape
+            soon 10 menu_closed || { echo "menu $((i + 1)) did not close"; return 1; }
+        fi
     done
 }
 
@@ -114,6 +124,7 @@ options_cycles() { # COUNT
 }
 
 snapshot() { grep -m1 "^$1 " "$diagnostics" 2>/dev/null | cut -d' ' -f2-; }
+has_snapshot() { [ -n "$(snapshot "$1")" ]; }
 # Every item of config.dat as "group/name=value", the window's place aside.
 config_values() {
     xmllint --xpath '//item' "$config" 2>/dev/null | grep -o 'name="[^"]*" value="[^"]*"' \
@@ -140,7 +151,7 @@ warm_up() {
 # at the exit are what the long run must end with, whatever its length.
 check "the program starts and shows its window" start fresh
 [ -n "$main_window" ] || finish
-check "it writes the handle counts at its first paint" soon 30 test -n "$(snapshot start)"
+check "it writes the handle counts at its first paint" soon 30 has_snapshot start
 check "there is room below the window for the pointer's path" plan_steps
 untitled_windows >"$work/desktop-windows.txt"
 check "config.dat parses" xmllint --noout "$config"
@@ -170,7 +181,7 @@ echo "$steps live magnifier steps in $(((steps + batch - 1) / batch)) batches to
 check "the window is still there" find_main_window
 phase_start=$SECONDS
 check "$menus notification menus opened and closed with Escape" menu_cycles "$menus"
-echo "the menus took $(elapsed)"
+echo "the menus took $(elapsed); $second_escapes needed a second Escape"
 phase_start=$SECONDS
 check "$options options windows opened and closed with Escape" options_cycles "$options"
 echo "the options windows took $(elapsed)"
@@ -184,7 +195,7 @@ exit_counts=$(snapshot exit)
 echo "handles at the first paint: $first_paint_counts"
 for pair in $reference_counts; do
     kind=${pair%%=*}
-    after=$(printf '%s\n' $exit_counts | sed -n "s/^$kind=//p")
+    after=$(tr ' ' '\n' <<<"$exit_counts" | sed -n "s/^$kind=//p")
     echo "handles $kind ${pair#*=} -> ${after:-?}"
 done
 check "every kind of handle ends at the count of the warm-up run" test "$reference_counts" = "$exit_counts"
