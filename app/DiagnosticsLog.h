@@ -1,6 +1,6 @@
 #pragma once
 // A log of the native handles the program holds, for long runs that must
-// prove nothing piles up (tools' soak run). Each snapshot is one line:
+// prove nothing piles up (tests/e2e/soak.sh). Each snapshot is one line:
 // a label, then "Kind=count" for every kind of platform/HandleCounts.h, in
 // the order of that enum. The program makes one only when asked to (see
 // program/main.cpp); without it nothing here runs.
