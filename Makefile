@@ -21,7 +21,7 @@ WINDOWS32_TESTS := ^(check_imports.*|platform_tests|app_tests|uicore_tests|uiwid
 RELEASE_PRESET ?= windows32
 RELEASE_BUILD  ?= $(WINDOWS32)
 
-.PHONY: all deps native windows windows32 fuzz-build test test-native test-windows test-windows32 test-fuzz fuzz format format-check run dist release bench clean
+.PHONY: all deps native windows windows32 fuzz-build test test-native test-windows test-windows32 test-fuzz fuzz format format-check soak run dist release bench clean
 
 all: windows
 
@@ -69,6 +69,13 @@ test-windows32:
 	WINEPREFIX=$(CURDIR)/$(WINDOWS32)/wineprefix tools/wine-prefix
 	TINTSCOPE_WINEPREFIX=$(CURDIR)/$(WINDOWS32)/wineprefix \
 		tools/with-xvfb ctest --test-dir $(WINDOWS32) --output-on-failure -R '$(WINDOWS32_TESTS)'
+
+# The long run of the real program under Wine (tests/e2e/soak.sh), not part
+# of `make test`: SOAK_STEPS, SOAK_MENUS and SOAK_OPTIONS set its counts
+# (10000, 1000, 1000 unless set).
+soak: windows
+	WINEPREFIX=$(TINTSCOPE_WINEPREFIX) tools/wine-prefix
+	TINTSCOPE_BIN=$(CURDIR)/$(WINDOWS)/bin TINTSCOPE_TOOLS=$(CURDIR)/tools tools/with-xvfb bash tests/e2e/soak.sh
 
 dist: windows
 	mkdir -p dist && find dist -mindepth 1 -maxdepth 1 ! -name release -exec rm -rf {} +

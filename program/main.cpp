@@ -1,16 +1,17 @@
 // The program entry: start-up checks, the main loop, and teardown.
 #include "app/Application.h"
+#include "app/DiagnosticsLog.h"
 #include "app/InstanceGuard.h"
 #include "app/InstanceWindow.h"
 #include "app/ProductInfo.h"
 #include "app/StartupChecks.h"
 #include "platform/SystemInfo.h"
 #include "program/AppController.h"
+#include "program/StageTimer.h"
 #include "ui/core/UIManager.h"
 #include "ui/core/UINativeWindow.h"
 #include "ui/widgets/UIToolTip.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -28,29 +29,15 @@ constexpr char kFirstPaintSwitch[] = "TINTSCOPE_BENCH_FIRST_PAINT";
 // how many milliseconds after entering main each start-up stage ended, so
 // the benchmark's start-up figure can be taken apart.
 constexpr char kStagesSwitch[] = "TINTSCOPE_BENCH_STAGES";
-
-// Writes "stage <name> <ms>" lines when the switch is set; silent otherwise.
-class StageTimer {
-public:
-    StageTimer() : m_enabled(std::getenv(kStagesSwitch) != nullptr), m_start(std::chrono::steady_clock::now()) {}
-
-    void mark(const char* stage) const
-    {
-        if (!m_enabled)
-            return;
-        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - m_start;
-        std::fprintf(stderr, "stage %-12s %8.1f ms\n", stage, elapsed.count());
-        std::fflush(stderr);
-    }
-
-private:
-    bool m_enabled;
-    std::chrono::steady_clock::time_point m_start;
-};
+// Set to a file path, it makes the program write the live native handle
+// counts there (see app/DiagnosticsLog.h) once its first window has been
+// painted ("start") and when its main loop has ended, before any window is
+// torn down ("exit"): what the soak run compares. Nothing else changes.
+constexpr char kDiagnosticsSwitch[] = "TINTSCOPE_DIAGNOSTICS";
 
 int applicationMain()
 {
-    const StageTimer stages;
+    const StageTimer stages(kStagesSwitch);
     auto application = std::make_unique<Application>(String(kProductName), String(kProductVersion));
     application->setOrganisationName(String(kOrganisationName));
     application->setOrganisationDomain(String(kOrganisationDomain));
@@ -73,11 +60,19 @@ int applicationMain()
     stages.mark("style");
 
     UINativeWindow::install();
-    if (std::getenv(kFirstPaintSwitch)) {
-        UINativeWindow::setFirstPaintHandler([&stages] {
+    std::unique_ptr<DiagnosticsLog> diagnostics;
+    if (const char* path = std::getenv(kDiagnosticsSwitch); path && *path)
+        diagnostics = std::make_unique<DiagnosticsLog>(fromUtf8(path));
+    const bool markFirstPaint = std::getenv(kFirstPaintSwitch) != nullptr;
+    if (markFirstPaint || diagnostics) {
+        UINativeWindow::setFirstPaintHandler([markFirstPaint, &stages, log = diagnostics.get()] {
             stages.mark("first paint");
-            std::fputs("first paint\n", stdout);
-            std::fflush(stdout);
+            if (log)
+                log->writeSnapshot("start");
+            if (markFirstPaint) {
+                std::fputs("first paint\n", stdout);
+                std::fflush(stdout);
+            }
         });
     }
     // The one tooltip popup: made once the style set is loaded, so it takes
@@ -89,6 +84,8 @@ int applicationMain()
     auto controller = std::make_unique<AppController>();
     stages.mark("controller");
     const int result = application->run();
+    if (diagnostics)
+        diagnostics->writeSnapshot("exit");
     controller.reset();
     toolTip.reset();
     application.reset();
