@@ -20,8 +20,7 @@ public:
     void Notify() { m_notified.store(true); }
     void WaitForNotification()
     {
-        while (!m_notified.load()) {
-        }
+        while (!m_notified.load()) {}
     }
 
 private:
