@@ -13,8 +13,7 @@ public:
     explicit StageTimer(const char* switchName)
         : m_enabled(std::getenv(switchName) != nullptr)
         , m_start(std::chrono::steady_clock::now())
-    {
-    }
+    {}
 
     // Writes "stage <name> <ms>".
     void mark(const char* stage) const
