@@ -83,28 +83,8 @@ restore_data_files
 # --- The program runs ------------------------------------------------------------------
 write_config() { # LANGUAGE CLOSE-TO-TRAY COLOUR-FORMAT ZOOM LEFT TOP WIDTH HEIGHT
     rm -rf "$config_dir"
-    mkdir -p "$config_dir"
-    printf '\xef\xbb\xbf' >"$config"
-    while IFS= read -r line; do printf '%s\r\n' "$line" >>"$config"; done <<XML
-<?xml version="1.0" encoding="utf-8"?>
-<groups>
-    <group name="general">
-        <item name="language" value="$1" />
-        <item name="minimizeToNotificationArea" value="1" />
-        <item name="closeToNotificationArea" value="$2" />
-        <item name="hotkeyShowAndHide" value="0" />
-        <item name="colorFormat" value="$3" />
-        <item name="zoomFactor" value="$4" />
-    </group>
-    <group name="windows">
-        <item name="windowMainLeft" value="$5" />
-        <item name="windowMainTop" value="$6" />
-        <item name="windowMainWidth" value="$7" />
-        <item name="windowMainHeight" value="$8" />
-        <item name="windowMainTopMost" value="0" />
-    </group>
-</groups>
-XML
+    write_settings "$config" language="$1" closeToNotificationArea="$2" colorFormat="$3" zoomFactor="$4" \
+        windowMainLeft="$5" windowMainTop="$6" windowMainWidth="$7" windowMainHeight="$8"
 }
 write_config english 1 2 1 -1 -1 400 270
 cp "$config" "$work/defaults.dat"

@@ -14,26 +14,6 @@ kill "$program_pid" 2>/dev/null
 wait "$program_pid" 2>/dev/null
 
 expected=$work/expected.dat
-printf '\xef\xbb\xbf' >"$expected"
-while IFS= read -r line; do printf '%s\r\n' "$line" >>"$expected"; done <<'XML'
-<?xml version="1.0" encoding="utf-8"?>
-<groups>
-    <group name="general">
-        <item name="language" value="english" />
-        <item name="minimizeToNotificationArea" value="1" />
-        <item name="closeToNotificationArea" value="1" />
-        <item name="hotkeyShowAndHide" value="0" />
-        <item name="colorFormat" value="2" />
-        <item name="zoomFactor" value="1" />
-    </group>
-    <group name="windows">
-        <item name="windowMainLeft" value="-1" />
-        <item name="windowMainTop" value="-1" />
-        <item name="windowMainWidth" value="400" />
-        <item name="windowMainHeight" value="270" />
-        <item name="windowMainTopMost" value="0" />
-    </group>
-</groups>
-XML
+write_settings "$expected"
 check "config.dat holds exactly the defaults" cmp "$expected" "$config_dir/config.dat"
 finish

@@ -22,6 +22,39 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Writes a settings file as the program writes it (byte-order mark, CR LF
+# line ends): the first-start defaults, with the keys given changed.
+write_settings() { # FILE [KEY=VALUE ...]
+    local file=$1 pair line
+    shift
+    local -A value=([language]=english [minimizeToNotificationArea]=1 [closeToNotificationArea]=1
+        [hotkeyShowAndHide]=0 [colorFormat]=2 [zoomFactor]=1 [windowMainLeft]=-1 [windowMainTop]=-1
+        [windowMainWidth]=400 [windowMainHeight]=270 [windowMainTopMost]=0)
+    for pair in "$@"; do value[${pair%%=*}]=${pair#*=}; done
+    mkdir -p "$(dirname "$file")"
+    printf '\xef\xbb\xbf' >"$file"
+    while IFS= read -r line; do printf '%s\r\n' "$line" >>"$file"; done <<XML
+<?xml version="1.0" encoding="utf-8"?>
+<groups>
+    <group name="general">
+        <item name="language" value="${value[language]}" />
+        <item name="minimizeToNotificationArea" value="${value[minimizeToNotificationArea]}" />
+        <item name="closeToNotificationArea" value="${value[closeToNotificationArea]}" />
+        <item name="hotkeyShowAndHide" value="${value[hotkeyShowAndHide]}" />
+        <item name="colorFormat" value="${value[colorFormat]}" />
+        <item name="zoomFactor" value="${value[zoomFactor]}" />
+    </group>
+    <group name="windows">
+        <item name="windowMainLeft" value="${value[windowMainLeft]}" />
+        <item name="windowMainTop" value="${value[windowMainTop]}" />
+        <item name="windowMainWidth" value="${value[windowMainWidth]}" />
+        <item name="windowMainHeight" value="${value[windowMainHeight]}" />
+        <item name="windowMainTopMost" value="${value[windowMainTopMost]}" />
+    </group>
+</groups>
+XML
+}
+
 failures=0
 check() { # check DESCRIPTION COMMAND...
     local what=$1; shift

@@ -35,28 +35,7 @@ focus_main() { xdotool windowfocus "$(main_window)" 2>/dev/null; sleep 0.5; }
 
 # Starts the program on the default settings with one hot key (0 for none).
 start_with_hotkey() { # VALUE
-    mkdir -p "$config_dir"
-    printf '\xef\xbb\xbf' >"$config"
-    while IFS= read -r line; do printf '%s\r\n' "$line" >>"$config"; done <<XML
-<?xml version="1.0" encoding="utf-8"?>
-<groups>
-    <group name="general">
-        <item name="language" value="english" />
-        <item name="minimizeToNotificationArea" value="1" />
-        <item name="closeToNotificationArea" value="1" />
-        <item name="hotkeyShowAndHide" value="$1" />
-        <item name="colorFormat" value="2" />
-        <item name="zoomFactor" value="1" />
-    </group>
-    <group name="windows">
-        <item name="windowMainLeft" value="-1" />
-        <item name="windowMainTop" value="-1" />
-        <item name="windowMainWidth" value="400" />
-        <item name="windowMainHeight" value="270" />
-        <item name="windowMainTopMost" value="0" />
-    </group>
-</groups>
-XML
+    write_settings "$config" hotkeyShowAndHide="$1"
     start_program
     wait_for 60 main_shown
 }

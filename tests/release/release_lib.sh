@@ -12,30 +12,7 @@ unix_path() {
 # Default settings, except that closing the window ends the program instead
 # of hiding it in the notification area: a run then ends with Alt+F4 and
 # reports its exit code.
-write_settings_that_exit_on_close() {
-    mkdir -p "$(dirname "$config")"
-    printf '\xef\xbb\xbf' >"$config"
-    while IFS= read -r line; do printf '%s\r\n' "$line" >>"$config"; done <<'XML'
-<?xml version="1.0" encoding="utf-8"?>
-<groups>
-    <group name="general">
-        <item name="language" value="english" />
-        <item name="minimizeToNotificationArea" value="1" />
-        <item name="closeToNotificationArea" value="0" />
-        <item name="hotkeyShowAndHide" value="0" />
-        <item name="colorFormat" value="2" />
-        <item name="zoomFactor" value="1" />
-    </group>
-    <group name="windows">
-        <item name="windowMainLeft" value="-1" />
-        <item name="windowMainTop" value="-1" />
-        <item name="windowMainWidth" value="400" />
-        <item name="windowMainHeight" value="270" />
-        <item name="windowMainTopMost" value="0" />
-    </group>
-</groups>
-XML
-}
+write_settings_that_exit_on_close() { write_settings "$config" closeToNotificationArea=0; }
 
 # Starts the program in the folder $1, waits for its main window and ends it
 # with Alt+F4; true when it ended with exit code 0.
