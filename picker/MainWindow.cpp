@@ -303,7 +303,21 @@ int32_t MainWindow::openOptions()
     return result;
 }
 
-void MainWindow::setUpNotificationIcon() { m_notificationIcon->setUp(); }
+void MainWindow::setUpNotificationIcon()
+{
+    // The shortest interval: the system still delivers the tick only once no
+    // paint is pending. Without a timer the icon comes at once.
+    if (!startTimer(kNotificationIconTimer, 0))
+        m_notificationIcon->setUp();
+}
+
+void MainWindow::timerEvent(UITimerEvent& event)
+{
+    if (event.id() != kNotificationIconTimer)
+        return;
+    killTimer(kNotificationIconTimer);
+    m_notificationIcon->setUp();
+}
 
 // --- Geometry and exit ---
 

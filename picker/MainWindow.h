@@ -48,6 +48,8 @@ public:
     static constexpr int32_t kMinimumHeight = 200;
     // A stored format outside the twelve reads as this one (BGR).
     static constexpr int32_t kDefaultFormat = 2;
+    // Sets the notification icon up, once: see setUpNotificationIcon.
+    static constexpr uint32_t kNotificationIconTimer = 100030;
 
     MainWindow(Settings& settings, PickerModel& model);
     ~MainWindow() override;
@@ -63,7 +65,10 @@ public:
     // the work area when that place is on no monitor.
     void restoreGeometry();
     void saveGeometry();
-    // After the first show: the notification icon appears, with its menu.
+    // After the first show: the notification icon appears, with its menu,
+    // from the event loop once the window's first paint has been handled
+    // (a timer comes after pending paints), so start-up does not wait for
+    // the shell. Until then closing and minimizing act as without an icon.
     void setUpNotificationIcon();
     NotificationIconController& notificationIcon() { return *m_notificationIcon; }
     // Saves the window's place, writes the settings file and asks the
@@ -109,6 +114,8 @@ private:
     // Moves the picked point by (dx, dy) screen pixels, panning the frozen
     // view when the point would leave it, and picks there.
     void stepPick(int32_t dx, int32_t dy);
+
+    void timerEvent(UITimerEvent& event) override;
 
     void closeRequested(UIEvent& event);
     void windowStateChanged();

@@ -5,6 +5,7 @@
 #include "app/InstanceWindow.h"
 #include "app/ProductInfo.h"
 #include "app/StartupChecks.h"
+#include "platform/ImageCodec.h"
 #include "platform/SystemInfo.h"
 #include "program/AppController.h"
 #include "program/StageTimer.h"
@@ -55,6 +56,10 @@ int applicationMain()
     if (!openStartupResources(*application))
         return kRefused;
     stages.mark("package");
+    // Kept for the whole run: decoding the style's images and drawing
+    // images with alpha both need the imaging library, which would otherwise
+    // be started and shut down again around every decode and every draw.
+    const platform::ImagingSession imaging;
     if (!UIManager::instance().loadStyle(kStyleName, application->applicationFolder()))
         return kRefused;
     stages.mark("style");

@@ -1,6 +1,7 @@
 // The main window on the headless platform: colour refresh and tint, copy,
-// stored format, always on top, geometry and the exit path, and the
-// magnifier's keyboard use. The screen's pixels encode their own position.
+// stored format, always on top, geometry and the exit path, the deferred
+// notification icon, and the magnifier's keyboard use. The screen's pixels
+// encode their own position.
 #ifndef _WIN32
 
 #include "app/Settings.h"
@@ -14,6 +15,7 @@
 #include "platform/InputState.h"
 #include "platform/headless/HeadlessClipboard.h"
 #include "platform/headless/HeadlessInput.h"
+#include "platform/headless/HeadlessNotificationArea.h"
 #include "platform/headless/HeadlessScreen.h"
 #include "tests/app/ScratchFolder.h"
 #include "tests/ui/core/WidgetTestSupport.h"
@@ -220,6 +222,23 @@ TEST_F(MainWindowTest, StoredPlaceComesBackOrIsCentredWhenOffEveryMonitor)
     const Settings written = reread();
     EXPECT_EQ(written.get(SettingsKeys::kWindowMainLeft).toInt32(), 40);
     EXPECT_EQ(written.get(SettingsKeys::kWindowMainTop).toInt32(), 50);
+}
+
+TEST_F(MainWindowTest, TheNotificationIconComesOnceFromTheEventLoopAndThenTakesTheClose)
+{
+    MainWindow& w = build();
+    w.setUpNotificationIcon();
+    // Start-up (up to the first paint) does not wait for the shell.
+    const size_t before = platform::headless::notificationIconCalls().size();
+    platform::headless::advanceClock(50);
+    const size_t calls = platform::headless::notificationIconCalls().size();
+    EXPECT_GT(calls, before);
+    platform::headless::advanceClock(50);
+    EXPECT_EQ(platform::headless::notificationIconCalls().size(), calls);
+    UIEvent close(UIEventType::Close);
+    close.accept();
+    UIWidget::sendEvent(&w, close);
+    EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(MainWindowTest, ArrowKeysOnTheFrozenDesktopMoveThePickByScreenPixels)
