@@ -4,28 +4,31 @@
 // each named stage ended, so the benchmark's start-up figure can be taken
 // apart. Silent, and next to free, when the switch is not set.
 
-#include <chrono>
+#include "platform/Clock.h"
+
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 class StageTimer {
 public:
     explicit StageTimer(const char* switchName)
         : m_enabled(std::getenv(switchName) != nullptr)
-        , m_start(std::chrono::steady_clock::now())
+        , m_start(platform::monotonicMilliseconds())
     {}
 
-    // Writes "stage <name> <ms>".
+    // Writes "stage <name> <ms> ms".
     void mark(const char* stage) const
     {
         if (!m_enabled)
             return;
-        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - m_start;
-        std::fprintf(stderr, "stage %-12s %8.1f ms\n", stage, elapsed.count());
+        const std::string line =
+            "stage " + std::string(stage) + ' ' + std::to_string(platform::monotonicMilliseconds() - m_start) + " ms\n";
+        std::fputs(line.c_str(), stderr);
         std::fflush(stderr);
     }
 
 private:
     bool m_enabled;
-    std::chrono::steady_clock::time_point m_start;
+    uint64_t m_start;
 };
