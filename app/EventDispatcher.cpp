@@ -10,7 +10,7 @@ EventDispatcher* g_dispatcher = nullptr;
 } // namespace
 
 EventDispatcher::Window::Window(EventDispatcher& dispatcher)
-    : HiddenWindow(String(kWindowClass))
+    : HiddenWindow(String(kWindowClass), Reach::MessageOnly)
     , m_dispatcher(dispatcher)
 {}
 

@@ -30,7 +30,6 @@ int32_t index(NotificationIconController::MenuItem item) { return static_cast<in
 NotificationIconController::NotificationIconController(UIWidget& window, ShowHideTarget& target)
     : m_window(window)
     , m_target(target)
-    , m_icon(window)
 {
     window.channel(UIWidget::Channel::HotKey).connect(this, [this](UIEvent& event) {
         hotKeyPressed(static_cast<UIHotKeyEvent&>(event).id());
@@ -39,9 +38,14 @@ NotificationIconController::NotificationIconController(UIWidget& window, ShowHid
 
 void NotificationIconController::setUp()
 {
+    if (m_icon)
+        return;
+    // Made here rather than with the window: its message window and the
+    // shell's round trip to add it are no part of getting the window up.
+    m_icon = std::make_unique<NotificationIcon>(m_window);
     const Application* application = Application::instance();
-    m_icon.setToolTip(application ? StringView(application->applicationName()) : StringView());
-    m_icon.setIcon(packageImage(kIconImage));
+    m_icon->setToolTip(application ? StringView(application->applicationName()) : StringView());
+    m_icon->setIcon(packageImage(kIconImage));
     m_hideImage = packageImage(kHideImage);
     m_showImage = packageImage(kShowImage);
 
@@ -59,9 +63,9 @@ void NotificationIconController::setUp()
     });
     // The menu and the icon belong to this object, which outlives both.
     menu->aboutToOpen.connect([this](UIEvent&) { updateMenu(); });
-    m_icon.setMenu(std::move(menu));
-    m_icon.show();
-    m_icon.clicked.connect([this](UIEvent& event) {
+    m_icon->setMenu(std::move(menu));
+    m_icon->show();
+    m_icon->clicked.connect([this](UIEvent& event) {
         if (static_cast<UIMouseEvent&>(event).button() == platform::LeftButton)
             toggle();
     });
@@ -69,7 +73,7 @@ void NotificationIconController::setUp()
 
 void NotificationIconController::updateMenu()
 {
-    UIMenu* menu = m_icon.menu();
+    UIMenu* menu = m_icon ? m_icon->menu() : nullptr;
     if (!menu)
         return;
     UIMenuItem& item = menu->item(index(MenuItem::ShowHide));
@@ -86,7 +90,7 @@ void NotificationIconController::updateMenu()
 
 void NotificationIconController::retranslate()
 {
-    if (UIMenu* menu = m_icon.menu()) {
+    if (UIMenu* menu = m_icon ? m_icon->menu() : nullptr) {
         menu->item(index(MenuItem::HomePage)).setText(translate(Texts::NotificationIcon::visitHomePage));
         menu->item(index(MenuItem::Exit)).setText(translate(Texts::NotificationIcon::exit));
     }

@@ -17,6 +17,7 @@
 #include "ui/core/UISignalReceiver.h"
 
 #include <cstdint>
+#include <memory>
 
 class ShowHideTarget;
 class UIWidget;
@@ -27,17 +28,19 @@ public:
     // The menu's items.
     enum class MenuItem : int32_t { ShowHide = 0, HomePage = 1, Separator = 2, Exit = 3 };
 
-    // Adds the icon, hidden, and takes the window's hot-key events.
+    // Takes the window's hot-key events; the icon comes with setUp.
     NotificationIconController(UIWidget& window, ShowHideTarget& target);
 
     // Sent by "Exit".
     UISignal exitRequested;
 
-    NotificationIcon& icon() { return m_icon; }
+    // Null until setUp.
+    NotificationIcon* icon() { return m_icon.get(); }
     WindowHotKeys& hotKeys() { return m_hotKeys; }
 
-    // After the window was first shown: tooltip (the application name),
-    // the small window icon and the menu, then the icon appears.
+    // After the window was first shown: adds the icon with its tooltip (the
+    // application name), the small window icon and the menu, and shows it.
+    // Once only; later calls do nothing.
     void setUp();
     // Item 0 as the next menu shows it: "Hide" while the window is shown
     // (enabled only when it is the only open window), else "Show".
@@ -52,12 +55,15 @@ public:
     bool registerHotKey(int32_t id, const HotKeyValue& hotKey);
     // Closing or minimizing hides into the notification area only when the
     // setting says so and the icon is really there to bring the window back.
-    bool hidesToNotificationArea(bool setting) const { return setting && m_icon.isAdded() && m_icon.isVisible(); }
+    bool hidesToNotificationArea(bool setting) const
+    {
+        return setting && m_icon && m_icon->isAdded() && m_icon->isVisible();
+    }
 
 private:
     UIWidget& m_window;
     ShowHideTarget& m_target;
-    NotificationIcon m_icon;
+    std::unique_ptr<NotificationIcon> m_icon;
     WindowHotKeys m_hotKeys;
     UIImage m_hideImage;
     UIImage m_showImage;

@@ -4,6 +4,11 @@
 // The window is created at (-10000, -10000) with size 0 x 0, never shown,
 // and its class is registered for it and unregistered with it. Messages go
 // to handleMessage(); unhandled ones get the system's default processing.
+//
+// A window that only receives what is posted or sent to it by handle can be
+// message-only: it is then no top-level window at all (cheaper to make, on
+// Wine no X window), but other programs cannot find it by its class and
+// broadcasts do not reach it.
 
 #include "platform/NativeHandle.h"
 #include "platform/Text.h"
@@ -22,7 +27,14 @@ struct MessageRecord {
 
 class HiddenWindow {
 public:
-    explicit HiddenWindow(String className);
+    enum class Reach {
+        // A top-level window: findable by class, reached by broadcasts.
+        TopLevel,
+        // Reached only through its handle.
+        MessageOnly,
+    };
+
+    explicit HiddenWindow(String className, Reach reach = Reach::TopLevel);
     virtual ~HiddenWindow();
 
     HiddenWindow(const HiddenWindow&) = delete;

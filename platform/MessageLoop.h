@@ -28,7 +28,10 @@ void postQuitMessage(int exitCode);
 
 uint32_t currentThreadId();
 
-// OLE for the calling thread (clipboard and drag-and-drop need it).
+// OLE for the calling thread (drag-and-drop needs it). On Windows it starts
+// from the message loop's first timer tick, once the first window is up;
+// drop targets made before then are registered when it starts. False when
+// it could not start.
 bool initialiseOle();
 void uninitialiseOle();
 

@@ -11,7 +11,7 @@
 #include "program/StageTimer.h"
 #include "ui/core/UIManager.h"
 #include "ui/core/UINativeWindow.h"
-#include "ui/widgets/UIToolTip.h"
+#include "ui/widgets/UILazyToolTip.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -80,9 +80,10 @@ int applicationMain()
             }
         });
     }
-    // The one tooltip popup: made once the style set is loaded, so it takes
-    // its look, and kept until every window (every possible owner) is gone.
-    auto toolTip = std::make_unique<UIToolTip>();
+    // The one tooltip popup, made when the first tooltip is due (after the
+    // style set is loaded, so it takes its look), and kept until every
+    // window (every possible owner) is gone.
+    auto toolTip = std::make_unique<UILazyToolTip>();
     UIManager::instance().setToolTipPresenter(toolTip.get());
 
     stages.mark("tooltip");

@@ -6,7 +6,9 @@ namespace platform {
 
 using headless::windowSystem;
 
-HiddenWindow::HiddenWindow(String className) : m_className(std::move(className))
+// Nothing here broadcasts or looks windows up by class, so both reaches are
+// the same window.
+HiddenWindow::HiddenWindow(String className, Reach) : m_className(std::move(className))
 {
     auto& system = windowSystem();
     m_handle = reinterpret_cast<NativeHandle>(system.nextHandle++);

@@ -4,9 +4,8 @@
 // every other format fails, leaving images empty.
 #include "platform/ImageCodec.h"
 #include "platform/FileSystem.h"
-#include "platform/headless/PngCodec.h"
-
-#include <cstring>
+#include "platform/PngDecoder.h"
+#include "platform/headless/PngEncoder.h"
 
 namespace platform {
 
@@ -15,16 +14,7 @@ ImagingSession::~ImagingSession() = default;
 
 bool decodeImage(const uint8_t* data, size_t size, const PixelAllocator& allocate)
 {
-    const std::optional<headless::PngImage> image = headless::decodePng(data, size);
-    if (!image)
-        return false;
-    const PixelRows rows = allocate(image->width, image->height);
-    if (!rows.bits || rows.bitsPerPixel != 32 || rows.width != image->width || rows.height != image->height)
-        return false;
-    const size_t rowBytes = size_t(image->width) * 4;
-    for (int32_t y = 0; y < image->height; ++y)
-        std::memcpy(rows.bits + static_cast<ptrdiff_t>(y) * rows.stride, image->pixels.data() + y * rowBytes, rowBytes);
-    return true;
+    return decodePngInto(data, size, allocate);
 }
 
 bool decodeImageFile(StringView path, const PixelAllocator& allocate)

@@ -1,7 +1,7 @@
 // The OLE drop target of a window: a COM object that turns the system's
 // calls into DropTargetClient calls and passes each of them on to the
 // system's drag-image helper, so the dragged image is drawn over the
-// window.
+// window. Also the start of OLE itself, which the registrations wait for.
 #include "platform/DragDrop.h"
 #include "platform/Clipboard.h"
 #include "platform/ClipboardBlocks.h"
@@ -14,6 +14,8 @@
 #include "platform/win32/GlobalMemory.h"
 
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -217,7 +219,75 @@ struct DragDrop::State {
     HWND window = nullptr;
     OleDropTarget* target = nullptr;
     bool registered = false;
+    // Made before OLE had started: registered when it starts.
+    bool waiting = false;
 };
+
+namespace {
+
+// --- Starting OLE ---------------------------------------------------------
+// OLE is started from the message loop's first timer tick rather than with
+// the program: the system delivers a tick only once no paint is pending, so
+// the first window is up by then, and starting OLE is a good part of a
+// start-up under Wine. Nothing needs it before: windows made meanwhile wait
+// for their drop-target registration.
+
+enum class OleState { Stopped, Starting, Started, Failed };
+OleState g_ole = OleState::Stopped;
+UINT_PTR g_oleTimer = 0;
+
+std::vector<DragDrop::State*>& waitingForOle()
+{
+    static std::vector<DragDrop::State*> waiting;
+    return waiting;
+}
+
+void registerWithSystem(DragDrop::State& state)
+{
+    state.registered = SUCCEEDED(RegisterDragDrop(state.window, state.target));
+    if (state.registered)
+        targets()[state.window] = state.target;
+}
+
+void CALLBACK startOle(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_oleTimer)
+        KillTimer(nullptr, g_oleTimer);
+    g_oleTimer = 0;
+    g_ole = SUCCEEDED(OleInitialize(nullptr)) ? OleState::Started : OleState::Failed;
+    for (DragDrop::State* state : std::exchange(waitingForOle(), {})) {
+        state->waiting = false;
+        if (g_ole == OleState::Started)
+            registerWithSystem(*state);
+    }
+}
+
+} // namespace
+
+bool initialiseOle()
+{
+    if (g_ole != OleState::Stopped)
+        return g_ole != OleState::Failed;
+    g_oleTimer = SetTimer(nullptr, 0, 0, startOle);
+    if (!g_oleTimer) {
+        startOle(nullptr, 0, 0, 0);
+        return g_ole == OleState::Started;
+    }
+    g_ole = OleState::Starting;
+    return true;
+}
+
+void uninitialiseOle()
+{
+    if (g_oleTimer)
+        KillTimer(nullptr, g_oleTimer);
+    g_oleTimer = 0;
+    for (DragDrop::State* state : std::exchange(waitingForOle(), {}))
+        state->waiting = false;
+    if (g_ole == OleState::Started)
+        OleUninitialize();
+    g_ole = OleState::Stopped;
+}
 
 DragDrop::DragDrop(NativeHandle window, DropTargetClient& client) : m_state(std::make_unique<State>())
 {
@@ -229,15 +299,20 @@ DragDrop::DragDrop(NativeHandle window, DropTargetClient& client) : m_state(std:
     // The lock keeps the object alive for the system as long as the window
     // is registered.
     CoLockObjectExternal(m_state->target, TRUE, FALSE);
-    m_state->registered = SUCCEEDED(RegisterDragDrop(handle, m_state->target));
-    if (m_state->registered)
-        targets()[handle] = m_state->target;
+    if (g_ole == OleState::Starting) {
+        m_state->waiting = true;
+        waitingForOle().push_back(m_state.get());
+    } else {
+        registerWithSystem(*m_state);
+    }
 }
 
 DragDrop::~DragDrop()
 {
     if (!m_state->target)
         return;
+    if (m_state->waiting)
+        std::erase(waitingForOle(), m_state.get());
     if (m_state->registered) {
         RevokeDragDrop(m_state->window);
         targets().erase(m_state->window);
@@ -247,7 +322,7 @@ DragDrop::~DragDrop()
     m_state->target->Release();
 }
 
-bool DragDrop::isRegistered() const { return m_state->registered; }
+bool DragDrop::isRegistered() const { return m_state->registered || m_state->waiting; }
 
 void* DragDrop::nativeDropTarget(NativeHandle window)
 {

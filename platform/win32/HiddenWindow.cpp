@@ -23,7 +23,7 @@ LRESULT CALLBACK hiddenWindowProcedure(HWND window, UINT message, WPARAM wParam,
 
 } // namespace
 
-HiddenWindow::HiddenWindow(String className) : m_className(std::move(className))
+HiddenWindow::HiddenWindow(String className, Reach reach) : m_className(std::move(className))
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
@@ -34,8 +34,9 @@ HiddenWindow::HiddenWindow(String className) : m_className(std::move(className))
     windowClass.lpszClassName = wide(m_className);
     RegisterClassExW(&windowClass);
 
+    const HWND parent = reach == Reach::MessageOnly ? HWND_MESSAGE : nullptr;
     const HWND window = CreateWindowExW(0, wide(m_className), L"", WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, -10000,
-                                        -10000, 0, 0, nullptr, nullptr, instance, nullptr);
+                                        -10000, 0, 0, parent, nullptr, instance, nullptr);
     if (window)
         SetPropW(window, kOwnerProperty, HANDLE(this));
     m_handle = window;

@@ -1,7 +1,6 @@
 #include "platform/MessageLoop.h"
 
 #include <windows.h>
-#include <ole2.h>
 
 namespace platform {
 
@@ -42,10 +41,6 @@ intptr_t sendMessage(NativeHandle window, uint32_t message, uintptr_t wParam, in
 void postQuitMessage(int exitCode) { PostQuitMessage(exitCode); }
 
 uint32_t currentThreadId() { return GetCurrentThreadId(); }
-
-bool initialiseOle() { return SUCCEEDED(OleInitialize(nullptr)); }
-
-void uninitialiseOle() { OleUninitialize(); }
 
 } // namespace platform
 

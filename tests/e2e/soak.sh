@@ -47,7 +47,7 @@ soon() { # SECONDS COMMAND...
         sleep 0.05
     done
 }
-elapsed() { echo "$((SECONDS - phase_start)) s"; }
+elapsed() { echo "$((SECONDS - phase_start)) s, resident $(megabytes "$(resident_kb)")"; }
 resident_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$program_pid/status" 2>/dev/null; }
 megabytes() { awk -v kb="$1" 'BEGIN { printf "%.1f MB", kb / 1024 }'; }
 

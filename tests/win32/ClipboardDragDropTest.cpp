@@ -1,7 +1,8 @@
 // The clipboard and the drop target on real Wine windows: text round trips
 // through the system clipboard, a clipboard another thread holds for a
-// moment is still had, and the system's drop-target calls are played on a
-// window's registered IDropTarget with a data object of crafted blocks.
+// moment is still had, a window made before OLE starts is registered as a
+// drop target once it has, and the system's drop-target calls are played on
+// that IDropTarget with a data object of crafted blocks.
 #include "app/Application.h"
 #include "app/EventDispatcher.h"
 #include "platform/Clipboard.h"
@@ -128,6 +129,11 @@ protected:
         plain->setGeometry({50, 0, 50, 50});
         accepting->setVisible(true);
         plain->setVisible(true);
+        // OLE starts from the event loop's first tick; until then the
+        // window waits for its registration.
+        ASSERT_EQ(dropTarget(), nullptr);
+        runUntil([&] { return dropTarget() != nullptr; });
+        ASSERT_NE(dropTarget(), nullptr);
     }
     void TearDown() override
     {
@@ -222,6 +228,9 @@ TEST_F(ClipboardDragDropWin32, ClipboardHeldByAnotherThreadForAMomentIsStillHad)
 
 TEST_F(ClipboardDragDropWin32, DropTargetChoosesTheEffectAndDropsTenMillisecondsLater)
 {
+    // The system has the registration made once OLE started.
+    EXPECT_EQ(RegisterDragDrop(handleOf(*window), dropTarget()), DRAGDROP_E_ALREADYREGISTERED);
+
     BlockDataObject data;
     const std::vector<String> files = {u"C:\\one.txt", u"C:\\" + String(400, u'l') + u".txt", u"C:\\three.txt"};
     Bytes sixteenBit = platform::dibBlock(2, 2, 24, Bytes(12, 0));

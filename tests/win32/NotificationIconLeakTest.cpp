@@ -46,7 +46,7 @@ TEST(NotificationIconLeaks, IconUpdatesAndMenusLeaveTheCountsUnchanged)
         WindowShowHide target(window);
         NotificationIconController controller(window, target);
         controller.setUp();
-        NotificationIcon& icon = controller.icon();
+        NotificationIcon& icon = *controller.icon();
         ASSERT_TRUE(icon.isAdded());
         const uint32_t callback = platform::registerWindowMessage(NotificationIcon::kCallbackMessageName);
         UIImage images[2] = {UIImage(16, 16, true), UIImage(16, 16, true)};

@@ -39,17 +39,15 @@ UIComboBox::UIComboBox(UIWidget* parent) : UIWidget(parent)
     setFocusPolicy(kFocusPolicy);
     // The line edit is placed by the box itself.
     layout().setEnabled(false);
-    m_popup = std::make_unique<UIComboBoxPopup>(this);
-    m_popup->closed.connect(this, [this](UIEvent&) { popupClosed(); });
-    m_popup->list().activated.connect(
-        this, [this](UIEvent& event) { rowPicked(static_cast<int32_t>(static_cast<UINotifyEvent&>(event).value())); });
     create(u"UIComboBox");
 }
 
 UIComboBox::~UIComboBox()
 {
-    m_popup->closed.disconnectAll(this);
-    m_popup->list().activated.disconnectAll(this);
+    if (m_popup) {
+        m_popup->closed.disconnectAll(this);
+        m_popup->list().activated.disconnectAll(this);
+    }
     if (isPopupShown())
         setOwnerPopupFlags(false);
     destroyWidget();
@@ -180,7 +178,23 @@ void UIComboBox::typeAhead(StringView text)
 
 // --- Popup ------------------------------------------------------------------
 
-bool UIComboBox::isPopupShown() const { return m_popup->testFlag(Flag::Visible); }
+UIComboBoxPopup& UIComboBox::popup()
+{
+    if (!m_popup) {
+        m_popup = std::make_unique<UIComboBoxPopup>(this);
+        if (m_popupPadding)
+            m_popup->setPadding(*m_popupPadding);
+        if (m_popupBackground)
+            m_popup->setBackground(*m_popupBackground);
+        m_popup->closed.connect(this, [this](UIEvent&) { popupClosed(); });
+        m_popup->list().activated.connect(this, [this](UIEvent& event) {
+            rowPicked(static_cast<int32_t>(static_cast<UINotifyEvent&>(event).value()));
+        });
+    }
+    return *m_popup;
+}
+
+bool UIComboBox::isPopupShown() const { return m_popup && m_popup->testFlag(Flag::Visible); }
 
 void UIComboBox::setOwnerPopupFlags(bool on)
 {
@@ -198,16 +212,17 @@ void UIComboBox::showPopup()
     if (isPopupShown())
         return;
     setOwnerPopupFlags(true);
-    UIList& list = m_popup->list();
+    UIComboBoxPopup& shown = popup();
+    UIList& list = shown.list();
     list.clear();
     for (const Item& entry : m_items)
         list.addRow(UIList::RowKind::Item, entry.text, entry.icon, entry.detail);
     list.setRowHeight(std::max(list.rowHeight(), m_minimumHeight));
 
-    const Margins& padding = m_popup->padding();
+    const Margins& padding = shown.padding();
     const int32_t rowsHeight = list.rowsHeight();
     const int32_t shownHeight = std::min(rowsHeight, kMaximumVisibleRows * list.rowHeight());
-    UIListView& view = m_popup->listView();
+    UIListView& view = shown.listView();
     view.setVerticalPolicy(rowsHeight > shownHeight ? ScrollBarPolicy::AsNeeded : ScrollBarPolicy::Never);
     const Size size{width(), shownHeight + padding.top + padding.bottom};
 
@@ -220,11 +235,11 @@ void UIComboBox::showPopup()
     if (at.y + size.height > area.bottom())
         at.y = mapToScreen({0, 0}).y - size.height;
 
-    m_popup->resize(size.width, size.height);
+    shown.resize(size.width, size.height);
     view.fitList();
     view.verticalScrollBar().setValue(0);
     const UIWidgetGuard self(this);
-    m_popup->popup(at);
+    shown.popup(at);
     if (!self)
         return;
     list.selectRow(m_current);
@@ -251,7 +266,8 @@ void UIComboBox::hidePopup()
 void UIComboBox::popupClosed()
 {
     m_prefix.clear();
-    m_popup->list().clear();
+    if (m_popup)
+        m_popup->list().clear();
     setOwnerPopupFlags(false);
     update();
     if (!m_hiding)
@@ -310,10 +326,15 @@ void UIComboBox::setStyleProperty(StringView name, StringView value)
         m_spacing = parseInteger(value);
     else if (name == u"padding")
         m_padding = parseMargins(value);
-    else if (name == u"popupPadding")
-        m_popup->setPadding(parseMargins(value));
-    else if (name == u"popupBackground")
-        m_popup->setBackground(parseFill(value));
+    else if (name == u"popupPadding") {
+        m_popupPadding = parseMargins(value);
+        if (m_popup)
+            m_popup->setPadding(*m_popupPadding);
+    } else if (name == u"popupBackground") {
+        m_popupBackground = parseFill(value);
+        if (m_popup)
+            m_popup->setBackground(*m_popupBackground);
+    }
 }
 
 void UIComboBox::setSkin(StringView name, const UISkin& skin)

@@ -30,6 +30,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class UIComboBox : public UIWidget {
@@ -94,8 +95,9 @@ public:
     virtual void showPopup();
     virtual void hidePopup();
     bool isPopupShown() const;
-    // The popup window (hidden while closed).
-    UIComboBoxPopup& popup() { return *m_popup; }
+    // The popup window (hidden while closed), made when first needed: a
+    // window that may never open is no part of a window's start.
+    UIComboBoxPopup& popup();
 
     void setStyleProperty(StringView name, StringView value) override;
     void setSkin(StringView name, const UISkin& skin) override;
@@ -154,6 +156,9 @@ private:
     Margins m_padding;
     UISkin m_backgroundSkin;
     UISkin m_arrowSkin;
+    // The popup's look from the box's style, kept for when it is made.
+    std::optional<Margins> m_popupPadding;
+    std::optional<UIBrush> m_popupBackground;
     std::unique_ptr<UIComboBoxPopup> m_popup;
     std::unique_ptr<UILineEdit> m_lineEdit;
 };

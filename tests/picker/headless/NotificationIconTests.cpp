@@ -67,7 +67,7 @@ protected:
         return made;
     }
     static void settle() { platform::dispatchPendingMessages(); }
-    NativeHandle iconWindow() { return controller->icon().messageWindow(); }
+    NativeHandle iconWindow() { return controller->icon()->messageWindow(); }
     void clickIcon(WindowMessageId up)
     {
         const auto down =
@@ -76,7 +76,7 @@ protected:
         ASSERT_TRUE(headless::sendIconMouseMessage(iconWindow(), NotificationIcon::kIconId, uint32_t(up)));
         settle();
     }
-    UIMenu& menu() { return *controller->icon().menu(); }
+    UIMenu& menu() { return *controller->icon()->menu(); }
 
     std::unique_ptr<UIWindow> window;
     std::unique_ptr<UIWindow> other;
@@ -244,15 +244,15 @@ TEST_F(NotificationIconTest, TaskbarRestartBringsTheIconBackAsItWas)
     for (const bool visible : {true, false}) {
         SCOPED_TRACE(visible ? "visible" : "hidden");
         controller.reset();
-        controller = std::make_unique<NotificationIconController>(*window, *target);
-        NotificationIcon& icon = controller->icon();
-        EXPECT_TRUE(headless::isWindowMessageAllowed(iconWindow(), platform::registerWindowMessage(u"TaskbarCreated")));
+        NotificationIcon icon(*window);
+        EXPECT_TRUE(
+            headless::isWindowMessageAllowed(icon.messageWindow(), platform::registerWindowMessage(u"TaskbarCreated")));
         icon.setToolTip(longTip);
         if (visible)
             icon.show();
         headless::resetNotificationIconCalls();
         headless::restartTaskbar();
-        const auto shown = headless::shownNotificationIcon(iconWindow(), NotificationIcon::kIconId);
+        const auto shown = headless::shownNotificationIcon(icon.messageWindow(), NotificationIcon::kIconId);
         ASSERT_TRUE(shown);
         EXPECT_EQ(shown->toolTip, longTip.substr(0, 127));
         EXPECT_EQ(shown->hidden, !visible);
@@ -284,7 +284,7 @@ TEST_F(NotificationIconTest, AThousandMenusAndIconUpdatesLeaveNothingBehind)
             clickIcon(WindowMessageId::RightButtonUp);
             ASSERT_TRUE(menu().isVisible());
             menu().setVisible(false);
-            controller->icon().setIcon(images[i % 2]);
+            controller->icon()->setIcon(images[i % 2]);
         }
         settle();
     };

@@ -1,4 +1,5 @@
-#include "platform/headless/PngCodec.h"
+#include "platform/PngDecoder.h"
+#include "platform/PngFormat.h"
 
 #include <zlib.h>
 
@@ -7,25 +8,18 @@
 #include <cstring>
 #include <string_view>
 
-namespace platform::headless {
+namespace platform {
 
 namespace {
 
-constexpr std::array<uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+using namespace png;
+
 // PNG limits a dimension to 2^31 - 1; the reader refuses far less anyway.
 constexpr uint32_t kMaxDimension = 1u << 20;
-
-enum ColorType : uint8_t { Gray = 0, Rgb = 2, Palette = 3, GrayAlpha = 4, Rgba = 6 };
 
 uint32_t readBig32(const uint8_t* p)
 {
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
-}
-
-void appendBig32(Bytes& out, uint32_t value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<uint8_t>(value >> shift));
 }
 
 int channelsOf(uint8_t colorType)
@@ -248,48 +242,18 @@ std::optional<PngImage> decodePng(const uint8_t* data, size_t size, uint64_t max
     return image;
 }
 
-std::optional<Bytes> encodePng(const PixelRows& rows, bool premultiplied)
+bool decodePngInto(const uint8_t* data, size_t size, const PixelAllocator& allocate)
 {
-    if (!rows.bits || rows.width <= 0 || rows.height <= 0 || (rows.bitsPerPixel != 24 && rows.bitsPerPixel != 32))
-        return std::nullopt;
-    const size_t width = size_t(rows.width), height = size_t(rows.height);
-    const size_t inBytes = size_t(rows.bitsPerPixel / 8);
-    Bytes raw;
-    raw.reserve((width * 4 + 1) * height);
-    for (size_t y = 0; y < height; ++y) {
-        raw.push_back(0);
-        const uint8_t* in = rows.bits + y * size_t(rows.stride);
-        for (size_t x = 0; x < width; ++x, in += inBytes) {
-            const uint8_t a = inBytes == 4 ? in[3] : 255;
-            uint8_t rgb[3] = {in[2], in[1], in[0]};
-            if (premultiplied && a != 0 && a != 255)
-                for (uint8_t& c : rgb)
-                    c = static_cast<uint8_t>(std::min(255, (c * 255 + a / 2) / a));
-            raw.insert(raw.end(), {rgb[0], rgb[1], rgb[2], a});
-        }
-    }
-    uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
-    Bytes packed(packedSize);
-    if (compress(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size())) != Z_OK)
-        return std::nullopt;
-    packed.resize(packedSize);
-
-    Bytes out(kSignature.begin(), kSignature.end());
-    const auto chunk = [&out](const char* type, const Bytes& body) {
-        appendBig32(out, static_cast<uint32_t>(body.size()));
-        const size_t start = out.size();
-        out.insert(out.end(), type, type + 4);
-        out.insert(out.end(), body.begin(), body.end());
-        appendBig32(out, static_cast<uint32_t>(crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
-    };
-    Bytes header;
-    appendBig32(header, static_cast<uint32_t>(width));
-    appendBig32(header, static_cast<uint32_t>(height));
-    header.insert(header.end(), {8, Rgba, 0, 0, 0});
-    chunk("IHDR", header);
-    chunk("IDAT", packed);
-    chunk("IEND", {});
-    return out;
+    const std::optional<PngImage> image = decodePng(data, size, uint64_t(kMaxImageBytes / 4));
+    if (!image || !isImageSizeAllowed(image->width, image->height))
+        return false;
+    const PixelRows rows = allocate(image->width, image->height);
+    if (!rows.bits || rows.bitsPerPixel != 32 || rows.width != image->width || rows.height != image->height)
+        return false;
+    const size_t rowBytes = size_t(image->width) * 4;
+    for (int32_t y = 0; y < image->height; ++y)
+        std::memcpy(rows.bits + static_cast<ptrdiff_t>(y) * rows.stride, image->pixels.data() + y * rowBytes, rowBytes);
+    return true;
 }
 
-} // namespace platform::headless
+} // namespace platform
