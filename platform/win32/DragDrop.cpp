@@ -218,6 +218,7 @@ std::map<HWND, OleDropTarget*>& targets()
 struct DragDrop::State {
     HWND window = nullptr;
     OleDropTarget* target = nullptr;
+    bool locked = false;
     bool registered = false;
     // Made before OLE had started: registered when it starts.
     bool waiting = false;
@@ -244,6 +245,9 @@ std::vector<DragDrop::State*>& waitingForOle()
 
 void registerWithSystem(DragDrop::State& state)
 {
+    // The lock keeps the object alive for the system as long as the window
+    // is registered.
+    state.locked = SUCCEEDED(CoLockObjectExternal(state.target, TRUE, FALSE));
     state.registered = SUCCEEDED(RegisterDragDrop(state.window, state.target));
     if (state.registered)
         targets()[state.window] = state.target;
@@ -296,9 +300,6 @@ DragDrop::DragDrop(NativeHandle window, DropTargetClient& client) : m_state(std:
         return;
     m_state->window = handle;
     m_state->target = new OleDropTarget(handle, client);
-    // The lock keeps the object alive for the system as long as the window
-    // is registered.
-    CoLockObjectExternal(m_state->target, TRUE, FALSE);
     if (g_ole == OleState::Starting) {
         m_state->waiting = true;
         waitingForOle().push_back(m_state.get());
@@ -318,7 +319,8 @@ DragDrop::~DragDrop()
         targets().erase(m_state->window);
     }
     m_state->target->detach();
-    CoLockObjectExternal(m_state->target, FALSE, TRUE);
+    if (m_state->locked)
+        CoLockObjectExternal(m_state->target, FALSE, TRUE);
     m_state->target->Release();
 }
 
